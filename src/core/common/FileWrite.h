@@ -1,0 +1,21 @@
+#pragma once
+// Whole-file reads and writes of byte strings.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vlm {
+
+// Writes the bytes to a temporary file beside the target, flushes it and
+// renames it over the target, so a crash or a full disk never leaves a
+// half-written file. Returns false (and leaves the old file) on failure.
+bool WriteFileAtomic(const std::filesystem::path& file, const std::string& bytes);
+
+// Plain write (creating or truncating). Returns false on failure.
+bool WriteFileBytes(const std::filesystem::path& file, const std::string& bytes);
+
+// The whole file, or nothing when it cannot be read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
+
+} // namespace vlm
