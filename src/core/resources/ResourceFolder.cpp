@@ -1,0 +1,80 @@
+#include "resources/ResourceFolder.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace vlm {
+
+namespace fs = std::filesystem;
+
+std::string LowerName(const std::string& name) {
+    std::string out = name;
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+std::pair<std::string, std::string> SplitExtension(const std::string& name) {
+    auto dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return {name, {}};
+    return {name.substr(0, dot), name.substr(dot)};
+}
+
+bool IsPlainFileName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..")
+        return false;
+    return name.find_first_of(std::string("/\\:\0", 4)) == std::string::npos;
+}
+
+fs::path DiskName(const std::string& name) {
+    return fs::path(name);
+}
+
+std::string TextName(const fs::path& fileName) {
+    return fileName.string();
+}
+
+std::vector<FolderFile> ListFolderFiles(const fs::path& folder) {
+    std::vector<FolderFile> files;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code dirEc;
+        if (it->is_directory(dirEc))
+            continue;
+        files.push_back({TextName(it->path().filename()), it->path()});
+    }
+    // A stable order (the one the original platform's file system gives).
+    std::sort(files.begin(), files.end(), [](const FolderFile& a, const FolderFile& b) {
+        auto la = LowerName(a.name), lb = LowerName(b.name);
+        return la != lb ? la < lb : a.name < b.name;
+    });
+    return files;
+}
+
+std::optional<fs::path> FindFileNoCase(const fs::path& folder, const std::string& name) {
+    if (!IsPlainFileName(name))
+        return std::nullopt;
+    std::error_code ec;
+    fs::path exact = folder / DiskName(name);
+    if (fs::exists(exact, ec) && !fs::is_directory(exact, ec))
+        return exact;
+    const std::string lower = LowerName(name);
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code dirEc;
+        if (!it->is_directory(dirEc) && LowerName(TextName(it->path().filename())) == lower)
+            return it->path();
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uintmax_t> FileSizeOf(const fs::path& path) {
+    std::error_code ec;
+    auto size = fs::file_size(path, ec);
+    if (ec)
+        return std::nullopt;
+    return size;
+}
+
+} // namespace vlm
