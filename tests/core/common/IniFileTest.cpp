@@ -7,7 +7,8 @@ using vlm::TIniFile;
 TEST(IniFile, ReadsCaseInsensitiveFirstMatchWholeValues) {
     const std::string longValue(5000, 'x');
     auto ini = TIniFile::FromText("[Misc]\r\nKey = first \r\nkey=second\r\n[misc]\r\nother=3\r\n"
-                                  "big=" + longValue + "\n[Empty]\r\n");
+                                  "big=" +
+                                  longValue + "\n[Empty]\r\n");
     EXPECT_EQ(ini.ReadString("MISC", "KEY"), "first");
     EXPECT_EQ(ini.ReadString("misc", "other", "d"), "d"); // first section of the name wins
     EXPECT_EQ(ini.ReadString("Misc", "missing", "d"), "d");
