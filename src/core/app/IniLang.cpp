@@ -51,7 +51,9 @@ TLanguage& CurrentLanguage() {
     return language;
 }
 
-std::string LangText(const std::string& key) { return CurrentLanguage().LangText(key); }
+std::string LangText(const std::string& key) {
+    return CurrentLanguage().LangText(key);
+}
 
 std::string& ContentLanguage() {
     static std::string code;

@@ -34,9 +34,13 @@ const MemorySettingsStore::Key* MemorySettingsStore::Find(const std::string& key
     return it == keys_.end() ? nullptr : &it->second;
 }
 
-bool MemorySettingsStore::KeyExists(const std::string& key) const { return Find(key) != nullptr; }
+bool MemorySettingsStore::KeyExists(const std::string& key) const {
+    return Find(key) != nullptr;
+}
 
-void MemorySettingsStore::CreateKey(const std::string& key) { keys_[NormalizeKey(key)]; }
+void MemorySettingsStore::CreateKey(const std::string& key) {
+    keys_[NormalizeKey(key)];
+}
 
 std::optional<SettingValue> MemorySettingsStore::Read(const std::string& key,
                                                       const std::string& name) const {

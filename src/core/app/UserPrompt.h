@@ -9,7 +9,13 @@
 namespace vlm {
 
 // Dialog types, numbered as the message dialogs number them.
-enum class DialogType : int { Warning = 0, Error = 1, Information = 2, Confirmation = 3, Custom = 4 };
+enum class DialogType : int {
+    Warning = 0,
+    Error = 1,
+    Information = 2,
+    Confirmation = 3,
+    Custom = 4
+};
 
 // Button bits, bit 0 first.
 enum ButtonBit : unsigned {
@@ -28,10 +34,10 @@ enum ButtonBit : unsigned {
 using ButtonSet = unsigned;
 
 // The button sets the program passes.
-inline constexpr ButtonSet kButtonsOK = mbOK;                          // 4
-inline constexpr ButtonSet kButtonsYesNo = mbYes | mbNo;               // 3
+inline constexpr ButtonSet kButtonsOK = mbOK;                             // 4
+inline constexpr ButtonSet kButtonsYesNo = mbYes | mbNo;                  // 3
 inline constexpr ButtonSet kButtonsYesNoCancel = mbYes | mbNo | mbCancel; // 11
-inline constexpr ButtonSet kButtonsOKCancel = mbOK | mbCancel;         // 12
+inline constexpr ButtonSet kButtonsOKCancel = mbOK | mbCancel;            // 12
 
 // Results of a dialog.
 enum DialogResult : int {
