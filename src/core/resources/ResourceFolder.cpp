@@ -43,12 +43,13 @@ std::vector<FolderFile> ListFolderFiles(const fs::path& folder) {
         std::error_code dirEc;
         if (it->is_directory(dirEc))
             continue;
-        files.push_back({TextName(it->path().filename()), it->path()});
+        std::string name = TextName(it->path().filename());
+        std::string lower = LowerName(name);
+        files.push_back({std::move(name), std::move(lower), it->path()});
     }
     // A stable order (the one the original platform's file system gives).
     std::sort(files.begin(), files.end(), [](const FolderFile& a, const FolderFile& b) {
-        auto la = LowerName(a.name), lb = LowerName(b.name);
-        return la != lb ? la < lb : a.name < b.name;
+        return a.lower != b.lower ? a.lower < b.lower : a.name < b.name;
     });
     return files;
 }

@@ -27,7 +27,8 @@ std::filesystem::path DiskName(const std::string& name);
 std::string TextName(const std::filesystem::path& fileName);
 
 struct FolderFile {
-    std::string name; // the name on disk, as cp1250 text
+    std::string name;  // the name on disk, as cp1250 text
+    std::string lower; // LowerName(name)
     std::filesystem::path path;
 };
 

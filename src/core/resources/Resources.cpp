@@ -66,7 +66,7 @@ void TProjectResources::Refresh(const fs::path& folder, Progress& progress) {
     std::unordered_map<std::string, std::size_t> listed;
     std::vector<bool> left(files.size(), false);
     for (std::size_t i = 0; i < files.size(); ++i)
-        if (listed.emplace(LowerName(files[i].name), i).second)
+        if (listed.emplace(files[i].lower, i).second)
             left[i] = true;
 
     progress.SetMax(Count());
