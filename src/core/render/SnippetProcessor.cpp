@@ -1,0 +1,171 @@
+#include "render/SnippetProcessor.h"
+
+#include "common/StringTools.h"
+#include "page/janXMLTree.h"
+
+#include <map>
+
+namespace vlm {
+
+namespace {
+
+constexpr std::string_view kOpen = "<!--";
+constexpr std::string_view kClose = "//-->";
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+bool SameNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i]))
+            return false;
+    return true;
+}
+
+std::string Trim(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && static_cast<unsigned char>(s[b]) <= ' ')
+        ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ')
+        --e;
+    return std::string(s.substr(b, e - b));
+}
+
+std::string ReplaceAll(std::string text, std::string_view what, std::string_view with) {
+    for (std::size_t at = text.find(what); at != std::string::npos;
+         at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+    return text;
+}
+
+// A text parameter as a script string literal: the stored "\n" pairs are
+// line breaks, which the literal carries as escapes so the script stays valid.
+std::string TextParameter(const std::string& stored) {
+    const std::string text = ReplaceAll(stored, "\\n", "\r\n");
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\' || c == '"')
+            out += '\\';
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+        if (c == '<' && i + 1 < text.size() && text[i + 1] == '/')
+            out += '\\';
+    }
+    return out + "\"";
+}
+
+std::string PropertyValue(const TjanXMLNode& element, const std::string& name,
+                          const PropertyDefault& classDefault) {
+    std::string value;
+    if (!element.TryGetAttribute(name, value) && classDefault)
+        value = classDefault(name);
+    return ScriptStringValue(UrlDecode(value));
+}
+
+} // namespace
+
+std::string ScriptStringValue(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '\r' || c == '\n')
+            continue;
+        if (c == '\\' || c == '"')
+            out += '\\';
+        out += c;
+        if (c == '<' && i + 1 < value.size() && value[i + 1] == '/')
+            out += '\\';
+    }
+    return out;
+}
+
+std::string EventScript(const TjanXMLNode& element, const std::string& eventName) {
+    const TjanXMLNode* event = element.FindChildByAttribute("name", eventName);
+    if (!event)
+        return {};
+    const std::string ownId = element.GetAttributeText("id");
+    const TjanXMLNode* document = element.Parent();
+    TjanXMLNodeList actions;
+    event->CollectDescendants("action", actions);
+    std::string script;
+    for (const TjanXMLNode* action : actions) {
+        const std::string object = action->GetAttributeText("object");
+        const TjanXMLNode* target =
+            document ? document->FindChildByAttribute("id", object) : nullptr;
+        std::string targetId;
+        if (!target && !document && element.TryGetAttribute("id", targetId) && targetId == object)
+            target = &element;
+        if (!target)
+            continue;
+        if (target->GetAttributeText("id") != ownId)
+            script +=
+                "VLMObject.all[\"" + ScriptStringValue(target->GetAttributeText("name")) + "\"].";
+        else
+            script += "this.";
+        script += action->GetAttributeText("name") + "(";
+        if (SameNoCase(action->GetAttributeText("param"), "true")) {
+            if (SameNoCase(action->GetAttributeText("paramType"), "text"))
+                script += TextParameter(action->Text());
+            else
+                script += action->Text();
+        }
+        script += ");\r\n";
+    }
+    return script;
+}
+
+std::string ProcessSnippetText(std::string_view snippet, const TjanXMLNode& element,
+                               TSubstitutions substitutions, const PropertyDefault& classDefault) {
+    // One pass from left to right. A placeholder whose replacement is empty
+    // stays, and the search goes on just after its "<!--", which is where
+    // the detour through "<!-#" leads.
+    std::map<std::string, std::string> replacements;
+    std::string out;
+    std::size_t cursor = 0;
+    for (;;) {
+        const std::size_t open = snippet.find(kOpen, cursor);
+        if (open == std::string_view::npos)
+            break;
+        const std::size_t close = snippet.find(kClose, open + kOpen.size());
+        if (close == std::string_view::npos)
+            break;
+        const std::string inner(snippet.substr(open + kOpen.size(), close - open - kOpen.size()));
+        if (Trim(inner).empty())
+            break;
+        auto it = replacements.find(inner);
+        if (it == replacements.end()) {
+            const std::size_t colon = inner.find(':');
+            const std::string kind =
+                colon == std::string::npos ? std::string() : Trim(inner.substr(0, colon));
+            const std::string name =
+                colon == std::string::npos ? Trim(inner) : Trim(inner.substr(colon + 1));
+            std::string replacement;
+            if (SameNoCase(kind, "property") && substitutions.properties)
+                replacement = PropertyValue(element, name, classDefault);
+            else if (SameNoCase(kind, "event") && substitutions.events)
+                replacement = EventScript(element, name);
+            it = replacements.emplace(inner, std::move(replacement)).first;
+        }
+        out += snippet.substr(cursor, open - cursor);
+        if (it->second.empty()) {
+            out += kOpen;
+            cursor = open + kOpen.size();
+        } else {
+            out += it->second;
+            cursor = close + kClose.size();
+        }
+    }
+    out += snippet.substr(cursor);
+    return out;
+}
+
+} // namespace vlm

@@ -1,0 +1,122 @@
+#include "render/SnippetProcessor.h"
+
+#include "common/ConvertError.h"
+#include "page/janXMLTree.h"
+
+#include <gtest/gtest.h>
+
+using namespace vlm;
+
+namespace {
+
+// A page with button1 (onclick: show text2, then setCaption "Hello" on
+// itself), text2 and a few property values.
+const char* kPage = R"(<document id="{D}">
+  <info />
+  <page id="{P}" />
+  <button name="button1" id="{B1}" caption="He+said+%22hi%22" empty="" multi="a%0D%0Ab" Text="upper" path="C%3A%5Cdir%3C%2Fscript%3E">
+    <event name="onclick">
+      <action object="{T2}" name="show" param="false" paramType="" />
+      <action object="{B1}" name="setCaption" param="true" paramType="text">
+        Hello
+      </action>
+    </event>
+    <event name="onmove">
+      <action object="{GONE}" name="show" param="false" />
+      <action object="{T2}" name="setCaption" param="TRUE" paramType="Text">
+        two\nlines "quoted"
+      </action>
+      <action object="{T2}" name="moveTo" param="true" paramType="format">
+        10, 20
+      </action>
+    </event>
+  </button>
+  <text name="text2" id="{T2}" text="x" />
+</document>
+)";
+
+class Snippets : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tree.LoadFromText(kPage);
+        document = tree.FindDescendant("document");
+        button = document->FindChildByAttribute("name", "button1");
+        ASSERT_NE(button, nullptr);
+    }
+    std::string Fill(std::string_view snippet, TSubstitutions subs = {true, true}) {
+        return ProcessSnippetText(snippet, *button, subs, [](const std::string& name) {
+            return name == "width" ? std::string("10") : std::string();
+        });
+    }
+    TjanXMLTree tree;
+    TjanXMLNode* document = nullptr;
+    TjanXMLNode* button = nullptr;
+};
+
+} // namespace
+
+TEST_F(Snippets, TheEventExampleGivesTheExactScript) {
+    EXPECT_EQ(Fill("f(){<!--event:onclick//-->}"),
+              "f(){VLMObject.all[\"text2\"].show();\r\nthis.setCaption(\"Hello\");\r\n}");
+}
+
+TEST_F(Snippets, EventActionsWithMissingTargetsTextAndFormatParameters) {
+    // The line break stays a line break of the string's value, written as an
+    // escape so that the script still parses.
+    EXPECT_EQ(EventScript(*button, "onmove"),
+              "VLMObject.all[\"text2\"].setCaption(\"two\\r\\nlines \\\"quoted\\\"\");\r\n"
+              "VLMObject.all[\"text2\"].moveTo(10, 20);\r\n");
+    EXPECT_EQ(EventScript(*button, "nosuch"), "");
+}
+
+TEST_F(Snippets, PropertyPlaceholdersTable) {
+    struct Case {
+        const char* snippet;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"v=\"<!--property:caption//-->\";", "v=\"He said \\\"hi\\\"\";"},
+        {"<!--property:multi//-->", "ab"},                          // line breaks removed
+        {"<!--property:width//-->", "10"},                          // the class default
+        {"[<!--property:empty//-->]", "[<!--property:empty//-->]"}, // left for the clean-up
+        {"<!--property:nothing//-->", "<!--property:nothing//-->"},
+        {"<!--  PROPERTY : Text //-->", "upper"},             // kind without case, trimmed
+        {"<!--property:text//-->", "<!--property:text//-->"}, // the name is exact
+        {"<!--property:caption//--> <!--property:caption//-->",
+         "He said \\\"hi\\\" He said \\\"hi\\\""},
+        // Backslash, quote and "</" cannot end the script string or the script.
+        {"<!--property:path//-->", "C:\\\\dir<\\/script>"},
+        {"<!-- note --> <!--property:multi//-->", "<!-- note --> ab"},
+        {"<!--other:multi//--><!--multi//--><!--property:multi//-->",
+         "<!--other:multi//--><!--multi//-->ab"},
+        {"<!-- //--><!--property:multi//-->", "<!-- //--><!--property:multi//-->"}, // stops
+        {"<!--property:multi", "<!--property:multi"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Fill(c.snippet), c.expected) << c.snippet;
+}
+
+TEST_F(Snippets, EventsOnlyWhenTheModeFillsThem) {
+    EXPECT_EQ(Fill("<!--event:onclick//--><!--property:multi//-->", {true, false}),
+              "<!--event:onclick//-->ab");
+    EXPECT_EQ(Fill("<!--event:onclick//--><!--property:multi//-->", {false, false}),
+              "<!--event:onclick//--><!--property:multi//-->");
+}
+
+TEST_F(Snippets, AValueThatLooksLikeAPlaceholderIsNotFilledAgain) {
+    button->SetAttribute("caption", "%3C%21--property%3Acaption%2F%2F--%3E");
+    EXPECT_EQ(Fill("<!--property:caption//-->"), "<!--property:caption//-->");
+}
+
+TEST_F(Snippets, BrokenUrlEncodingFailsTheBuild) {
+    button->SetAttribute("caption", "50%");
+    EXPECT_THROW(Fill("<!--property:caption//-->"), ConvertError);
+    button->SetAttribute("caption", "%G1");
+    EXPECT_THROW(Fill("<!--property:caption//-->"), ConvertError);
+}
+
+TEST(ScriptStringValue, EscapesForADoubleQuotedString) {
+    EXPECT_EQ(ScriptStringValue("plain"), "plain");
+    EXPECT_EQ(ScriptStringValue("a\\b\"c</d\r\ne<"), "a\\\\b\\\"c<\\/de<");
+}
