@@ -1,5 +1,7 @@
 #include "resources/ResourceFolder.h"
 
+#include "common/Encoding.h"
+
 #include <algorithm>
 #include <system_error>
 
@@ -29,11 +31,11 @@ bool IsPlainFileName(const std::string& name) {
 }
 
 fs::path DiskName(const std::string& name) {
-    return fs::path(name);
+    return PathFromCp1250(name);
 }
 
 std::string TextName(const fs::path& fileName) {
-    return fileName.string();
+    return PathToCp1250(fileName);
 }
 
 std::vector<FolderFile> ListFolderFiles(const fs::path& folder) {

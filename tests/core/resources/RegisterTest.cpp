@@ -200,3 +200,26 @@ TEST_F(Register, RehashStoresOnlyAChangedDigest) {
 
 } // namespace
 } // namespace vlm
+
+namespace vlm {
+namespace {
+
+// Names on disk are UTF-8; the register holds them as cp1250.
+TEST_F(Register, NamesOnDiskAreConvertedToCp1250) {
+    dir.Write("resources/\xC5\x81\xC3\xB3"
+              "d\xC5\xBA.PNG",
+              "abc"); // "Łódź.PNG"
+    reg.Refresh(res, progress);
+    ASSERT_EQ(Names(), std::vector<std::string>{"\xA3\xF3"
+                                                "d\x9F.png"});
+    dir.Write("resources/\xC5\x81\xC3\xB3"
+              "d\xC5\xBA.PNG",
+              "");
+    reg.Rehash(res, 0);
+    EXPECT_EQ(reg.Items(0).fileSize, "0");
+    reg.Refresh(res, progress);
+    EXPECT_EQ(reg.Count(), 1);
+}
+
+} // namespace
+} // namespace vlm
