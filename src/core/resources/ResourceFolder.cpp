@@ -38,12 +38,22 @@ std::string TextName(const fs::path& fileName) {
     return PathToCp1250(fileName);
 }
 
+namespace {
+
+// Only plain files count: a link could lead out of the folder and a pipe or a
+// device could block a read for ever.
+bool IsPlainFile(const fs::directory_entry& entry) {
+    std::error_code ec;
+    return entry.symlink_status(ec).type() == fs::file_type::regular;
+}
+
+} // namespace
+
 std::vector<FolderFile> ListFolderFiles(const fs::path& folder) {
     std::vector<FolderFile> files;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code dirEc;
-        if (it->is_directory(dirEc))
+        if (!IsPlainFile(*it))
             continue;
         std::string name = TextName(it->path().filename());
         std::string lower = LowerName(name);
@@ -60,16 +70,25 @@ std::optional<fs::path> FindFileNoCase(const fs::path& folder, const std::string
     if (!IsPlainFileName(name))
         return std::nullopt;
     std::error_code ec;
-    fs::path exact = folder / DiskName(name);
-    if (fs::exists(exact, ec) && !fs::is_directory(exact, ec))
-        return exact;
+    fs::directory_entry exact(folder / DiskName(name), ec);
+    if (!ec && IsPlainFile(exact))
+        return exact.path();
     const std::string lower = LowerName(name);
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code dirEc;
-        if (!it->is_directory(dirEc) && LowerName(TextName(it->path().filename())) == lower)
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (IsPlainFile(*it) && LowerName(TextName(it->path().filename())) == lower)
             return it->path();
-    }
     return std::nullopt;
+}
+
+bool EntryExistsNoCase(const fs::path& folder, const std::string& name) {
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(folder / DiskName(name), ec)))
+        return true;
+    const std::string lower = LowerName(name);
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (LowerName(TextName(it->path().filename())) == lower)
+            return true;
+    return false;
 }
 
 std::optional<std::uintmax_t> FileSizeOf(const fs::path& path) {

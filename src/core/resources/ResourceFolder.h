@@ -32,14 +32,20 @@ struct FolderFile {
     std::filesystem::path path;
 };
 
-// The entries of the folder that are not folders (nothing below sub-folders),
-// ordered by lower-cased name. Empty when the folder cannot be read.
+// The plain files of the folder (no sub-folders and nothing below them, no
+// links, pipes or devices), ordered by lower-cased name. Empty when the
+// folder cannot be read.
 std::vector<FolderFile> ListFolderFiles(const std::filesystem::path& folder);
 
-// The file of the folder whose name equals `name` ignoring case (the exact
-// name first); none for a name that is not plain or a file that is missing.
+// The plain file of the folder whose name equals `name` ignoring case (the
+// exact name first); none for a name that is not plain or a file that is
+// missing.
 std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& folder,
                                                     const std::string& name);
+
+// True when any entry of the folder (file, folder, link) has the name,
+// ignoring case.
+bool EntryExistsNoCase(const std::filesystem::path& folder, const std::string& name);
 
 // Size of a file, or none when it cannot be read.
 std::optional<std::uintmax_t> FileSizeOf(const std::filesystem::path& path);

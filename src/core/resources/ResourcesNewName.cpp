@@ -73,7 +73,7 @@ std::string ProposeResourceNewName(const std::filesystem::path& folder, const st
     const std::string normBase = ResourceFileName(base);
     const std::string normExt = ResourceFileName(extension);
     std::string proposal = normBase + normExt;
-    for (int n = 1; FindFileNoCase(folder, proposal); ++n)
+    for (int n = 1; EntryExistsNoCase(folder, proposal); ++n)
         proposal = normBase + std::to_string(n) + normExt;
     for (char& ch : proposal) {
         auto c = static_cast<unsigned char>(ch);

@@ -8,6 +8,8 @@
 
 #include <array>
 
+#include <sys/stat.h>
+
 namespace vlm {
 namespace {
 
@@ -174,8 +176,11 @@ TEST_F(Register, RefreshReadsOnlyNewAndResizedFiles) {
                                         "step", "pos 0", "max 1", "step", "close"}));
 }
 
-TEST_F(Register, RefreshIgnoresSubFoldersAndCaseTwins) {
+TEST_F(Register, RefreshTakesOnlyPlainFilesAndNoCaseTwins) {
     dir.Write("resources/sub/inner.png", "x");
+    // A link could lead out of the folder, and reading a pipe would never end.
+    std::filesystem::create_symlink(dir.Write("outside.png", "secret"), res / "link.png");
+    ASSERT_EQ(mkfifo((res / "pipe.png").c_str(), 0600), 0);
     dir.Write("resources/a.png", "1");
     dir.Write("resources/A.PNG", "22");
     reg.Refresh(res, progress);
