@@ -353,7 +353,7 @@ PAGE_ACTIONS = ["goToPage", "nextPage", "prevPage", "check", "reset", "launchSte
 add("page", ["Strona", "Page", "Seite", "Page"], PAGE_PROPS, PAGE_EVENTS, PAGE_ACTIONS,
     ctype="page", extends="", extra={"paintElement": "false"})
 
-INCLUDES = {"DDElement": ["DDBasket"], "feedback": [], "popup": []}
+INCLUDES = {"DDElement": ["DDBasket"], "radiobutton": ["checkbox"], "feedback": ["popup"], "video": ["audio"]}
 
 
 def component_definition(name):
@@ -523,13 +523,104 @@ def icon(name):
     return c.bmp()
 
 
+SNIPPET_BASE = ["name", "x", "y", "width", "height", "visibility", "step"]
+SKIP_IN_SCRIPT = {"id", "globalIndex", "resizable", "canDelete"}
+
+
+def class_props(name):
+    return [c.attrs[0][1] for c in CLASSES[name].children if c.name == "property"]
+
+
+def class_events(name):
+    out = []
+    for c in CLASSES[name].children:
+        if c.name == "events":
+            out += [e.attrs[0][1] for e in c.children]
+    return out
+
+
+def body_js(name):
+    """The element snippet: property values go into JavaScript strings only."""
+    names = [] if name == "page" else list(SNIPPET_BASE)
+    for n in class_props(name):
+        if n not in names and n not in SKIP_IN_SCRIPT:
+            names.append(n)
+    lines = []
+    if name == "page":
+        lines.append("page.configure({")
+    else:
+        lines.append('VLMObject.create("%s", {' % name)
+    lines += ['  %s: "<!-- property:%s //-->"%s' % (n, n, "," if i < len(names) - 1 else "")
+              for i, n in enumerate(names)]
+    events = class_events(name)
+    lines.append("}, {")
+    for i, e in enumerate(events):
+        lines.append("  %s: function () {" % e)
+        lines.append("<!-- event:%s //-->" % e)
+        lines.append("  }%s" % ("," if i < len(events) - 1 else ""))
+    lines.append("});")
+    return "\r\n".join(lines) + "\r\n"
+
+
+def body_html(name):
+    return '<div class="vlm-slot" data-vlm-class="%s"></div>\r\n' % name
+
+
+def png(w, h, pixel):
+    import zlib
+    raw = b"".join(b"\0" + b"".join(bytes(pixel(x, y)) for x in range(w)) for y in range(h))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def sample_picture(x, y):
+    """A calm landscape: sky, sun, two hills; the default of new picture elements."""
+    import math
+    w, h = 320, 240
+    sky = (int(120 + 80 * y / h), int(170 + 60 * y / h), 235)
+    if (x - 250) ** 2 + (y - 60) ** 2 < 26 ** 2:
+        return (250, 210, 70)
+    if y > h * 0.62 + 22 * math.sin(x / 41.0):
+        return (70, int(150 - 40 * (y - h * 0.6) / h), 80)
+    if y > h * 0.52 + 30 * math.sin(x / 63.0 + 2):
+        return (110, 175, 100)
+    return sky
+
+
+def sample_sound():
+    """One second of a soft 440 Hz tone, 8 kHz mono 8-bit PCM."""
+    import math
+    rate, n = 8000, 8000
+    data = bytes(int(128 + 60 * math.sin(2 * math.pi * 440 * i / rate) * (1 - i / n)) for i in range(n))
+    fmt = struct.pack("<4sIHHIIHH", b"fmt ", 16, 1, 1, rate, rate, 1, 8)
+    return b"RIFF" + struct.pack("<I", 4 + len(fmt) + 8 + len(data)) + b"WAVE" + fmt + b"data" + struct.pack("<I", len(data)) + data
+
+
+def write_resources():
+    for cls, name, data in (("image", "vlm_picture.png", lambda: png(320, 240, sample_picture)),
+                            ("audio", "vlm_sound.wav", sample_sound)):
+        folder = os.path.join(ROOT, "components", cls, "resources")
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(data())
+
+
 def main():
+    write_resources()
     write_xml(os.path.join(ROOT, "configuration", "definition.xml"), base_definition())
     for name in CLASSES:
         folder = os.path.join(ROOT, "components", name)
         write_xml(os.path.join(folder, "definition.xml"), component_definition(name))
         with open(os.path.join(folder, "icon.bmp"), "wb") as f:
             f.write(icon(name))
+        with open(os.path.join(folder, "body.js"), "wb") as f:
+            f.write(body_js(name).encode("ascii"))
+        if name != "page":
+            with open(os.path.join(folder, "body.html"), "wb") as f:
+                f.write(body_html(name).encode("ascii"))
     order = Node("document", {}, "", [Node("struct", {}, "", [
         Node("item", {"className": n}) for n in [
             "image", "text", "button", "input", "checkbox", "radiobutton", "trackbar", "popup",

@@ -1,0 +1,17 @@
+VLMObject.create("audio", {
+  name: "<!-- property:name //-->",
+  x: "<!-- property:x //-->",
+  y: "<!-- property:y //-->",
+  width: "<!-- property:width //-->",
+  height: "<!-- property:height //-->",
+  visibility: "<!-- property:visibility //-->",
+  step: "<!-- property:step //-->",
+  src: "<!-- property:src //-->",
+  controls: "<!-- property:controls //-->",
+  autoplay: "<!-- property:autoplay //-->",
+  loop: "<!-- property:loop //-->"
+}, {
+  onend: function () {
+<!-- event:onend //-->
+  }
+});

@@ -1,0 +1,26 @@
+VLMObject.create("list", {
+  name: "<!-- property:name //-->",
+  x: "<!-- property:x //-->",
+  y: "<!-- property:y //-->",
+  width: "<!-- property:width //-->",
+  height: "<!-- property:height //-->",
+  visibility: "<!-- property:visibility //-->",
+  step: "<!-- property:step //-->",
+  correctAnswer: "<!-- property:correctAnswer //-->",
+  points: "<!-- property:points //-->",
+  items: "<!-- property:items //-->",
+  multiple: "<!-- property:multiple //-->",
+  fontFamily: "<!-- property:fontFamily //-->",
+  fontSize: "<!-- property:fontSize //-->",
+  color: "<!-- property:color //-->"
+}, {
+  onchange: function () {
+<!-- event:onchange //-->
+  },
+  oncorrect: function () {
+<!-- event:oncorrect //-->
+  },
+  onwrong: function () {
+<!-- event:onwrong //-->
+  }
+});

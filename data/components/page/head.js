@@ -1,0 +1,1 @@
+/* The page record is handled by the page runtime (page.configure). */

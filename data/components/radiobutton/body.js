@@ -1,0 +1,27 @@
+VLMObject.create("radiobutton", {
+  name: "<!-- property:name //-->",
+  x: "<!-- property:x //-->",
+  y: "<!-- property:y //-->",
+  width: "<!-- property:width //-->",
+  height: "<!-- property:height //-->",
+  visibility: "<!-- property:visibility //-->",
+  step: "<!-- property:step //-->",
+  correctAnswer: "<!-- property:correctAnswer //-->",
+  points: "<!-- property:points //-->",
+  caption: "<!-- property:caption //-->",
+  group: "<!-- property:group //-->",
+  checked: "<!-- property:checked //-->",
+  fontFamily: "<!-- property:fontFamily //-->",
+  fontSize: "<!-- property:fontSize //-->",
+  color: "<!-- property:color //-->"
+}, {
+  onchange: function () {
+<!-- event:onchange //-->
+  },
+  oncorrect: function () {
+<!-- event:oncorrect //-->
+  },
+  onwrong: function () {
+<!-- event:onwrong //-->
+  }
+});

@@ -1,0 +1,26 @@
+VLMObject.create("trackbar", {
+  name: "<!-- property:name //-->",
+  x: "<!-- property:x //-->",
+  y: "<!-- property:y //-->",
+  width: "<!-- property:width //-->",
+  height: "<!-- property:height //-->",
+  visibility: "<!-- property:visibility //-->",
+  step: "<!-- property:step //-->",
+  correctAnswer: "<!-- property:correctAnswer //-->",
+  points: "<!-- property:points //-->",
+  min: "<!-- property:min //-->",
+  max: "<!-- property:max //-->",
+  value: "<!-- property:value //-->",
+  showValue: "<!-- property:showValue //-->",
+  color: "<!-- property:color //-->"
+}, {
+  onchange: function () {
+<!-- event:onchange //-->
+  },
+  oncorrect: function () {
+<!-- event:oncorrect //-->
+  },
+  onwrong: function () {
+<!-- event:onwrong //-->
+  }
+});
