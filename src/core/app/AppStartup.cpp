@@ -1,5 +1,6 @@
 #include "app/AppStartup.h"
 
+#include "common/Encoding.h"
 #include "common/FilesTools.h"
 
 namespace vlm {
@@ -40,6 +41,15 @@ std::optional<TProgramPaths> InitMainWindowCore(const fs::path& programDir, cons
     TProgramPaths paths = InitProgramPaths(programDir, env);
     paths.RunTempDir = *runTemp;
     return paths;
+}
+
+void EnsureMainRegKey(SettingsStore& store) {
+    if (!store.KeyExists(kMainRegKey))
+        store.CreateKey(kMainRegKey);
+}
+
+void WriteLanguageValue(SettingsStore& store, const TVLMXConfig& config) {
+    store.Write(kMainRegKey, "Language", PathToCp1250(config.LanguageFile));
 }
 
 void RemoveRunTempDir(const TProgramPaths& paths) {

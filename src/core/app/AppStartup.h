@@ -4,6 +4,7 @@
 // command line call these in the order of their start-up.
 
 #include "app/IniLang.h"
+#include "app/SettingsStore.h"
 #include "app/UserPrompt.h"
 #include "app/VLMVars.h"
 #include "app/VLMXConfig.h"
@@ -40,6 +41,14 @@ std::optional<TProgramPaths> InitMainWindowCore(const std::filesystem::path& pro
                                                 const std::filesystem::path& systemTemp,
                                                 Random& random, UserPrompt& prompt,
                                                 const TLanguage& lang);
+
+// Main window creation: the key "Software\Orvanta\Vellumar 4\4.0\Main" is
+// created when missing.
+void EnsureMainRegKey(SettingsStore& store);
+
+// Main window close, after the course is closed: the value "Language" (the
+// full language file path) under the main key.
+void WriteLanguageValue(SettingsStore& store, const TVLMXConfig& config);
 
 // Main window destruction: the run's working folder goes with its contents.
 void RemoveRunTempDir(const TProgramPaths& paths);

@@ -58,9 +58,9 @@ class UserPrompt {
 public:
     virtual ~UserPrompt() = default;
 
-    // The program's own message box. `dontShowAgain` may be null (no check
-    // box); otherwise it is shown and set to true when the box is left
-    // unticked, false when ticked.
+    // The program's own message box. The "do not show again" check box is
+    // shown only when `dontShowAgain` points to true; afterwards it is set to
+    // true when the box was left unticked, false when ticked.
     virtual int MessageBox(const std::string& caption, const std::string& text, DialogType type,
                            ButtonSet buttons, const std::string& helpTopic = {},
                            bool* dontShowAgain = nullptr) = 0;

@@ -79,4 +79,11 @@ bool HasCommandLineSwitch(const std::vector<std::string>& args, const std::strin
     return false;
 }
 
+std::vector<std::string> CommandLineArgs(int argc, const char* const* argv) {
+    std::vector<std::string> args;
+    for (int i = 0; i < argc && argv && argv[i]; ++i)
+        args.emplace_back(argv[i]);
+    return args;
+}
+
 } // namespace vlm

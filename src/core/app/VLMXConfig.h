@@ -48,5 +48,7 @@ void ResetConfiguration(TVLMXConfig& config, const std::filesystem::path& progra
 // True when any argument (the program's own path included) is the bare word
 // `name`, compared without case.
 bool HasCommandLineSwitch(const std::vector<std::string>& args, const std::string& name);
+// The arguments of main(), the program's own path first.
+std::vector<std::string> CommandLineArgs(int argc, const char* const* argv);
 
 } // namespace vlm

@@ -88,3 +88,20 @@ TEST(AppStartup, MissingLanguageFileLeavesEveryTextEmpty) {
     EXPECT_FALSE(lang.file);
     EXPECT_EQ(lang.LangText("X"), "");
 }
+
+TEST(AppStartup, MainKeyAndLanguageValue) {
+    vlm::MemorySettingsStore store;
+    EnsureMainRegKey(store);
+    EXPECT_TRUE(store.KeyExists("Software\\Orvanta\\Vellumar 4\\4.0\\Main"));
+    TVLMXConfig config;
+    config.LanguageFile = "/usr/share/vellumar/configuration/lang/lang.lang";
+    WriteLanguageValue(store, config);
+    EXPECT_EQ(store.Read(kMainRegKey, "Language"),
+              SettingValue{std::string("/usr/share/vellumar/configuration/lang/lang.lang")});
+}
+
+TEST(AppStartup, CommandLineArgsKeepTheProgramPath) {
+    const char* argv[] = {"/usr/bin/vellumar", "LOG", nullptr};
+    EXPECT_EQ(CommandLineArgs(2, argv), (std::vector<std::string>{"/usr/bin/vellumar", "LOG"}));
+    EXPECT_TRUE(HasCommandLineSwitch(CommandLineArgs(2, argv), "log"));
+}
