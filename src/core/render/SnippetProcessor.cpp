@@ -41,25 +41,35 @@ std::string ReplaceAll(std::string text, std::string_view what, std::string_view
     return text;
 }
 
+// The inside of a double-quoted script string. Besides the string's own
+// delimiters, "</" could close the script element, "<!--" could switch the
+// HTML parser's script state, and "<!--" or "*[" would let the template's
+// clean-up cut across values; each gets a backslash that the script drops.
+std::string EscapeScriptString(std::string_view text, bool keepLineBreaks) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const std::string_view rest = text.substr(i + 1);
+        if (c == '\r' || c == '\n') {
+            if (keepLineBreaks)
+                out += c == '\r' ? "\\r" : "\\n";
+            continue;
+        }
+        if (c == '\\' || c == '"')
+            out += '\\';
+        out += c;
+        if ((c == '<' && (rest.starts_with("/") || rest.starts_with("!--"))) ||
+            (c == '*' && rest.starts_with("[")))
+            out += '\\';
+    }
+    return out;
+}
+
 // A text parameter as a script string literal: the stored "\n" pairs are
 // line breaks, which the literal carries as escapes so the script stays valid.
 std::string TextParameter(const std::string& stored) {
-    const std::string text = ReplaceAll(stored, "\\n", "\r\n");
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\\' || c == '"')
-            out += '\\';
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
-        if (c == '<' && i + 1 < text.size() && text[i + 1] == '/')
-            out += '\\';
-    }
-    return out + "\"";
+    return "\"" + EscapeScriptString(ReplaceAll(stored, "\\n", "\r\n"), true) + "\"";
 }
 
 std::string PropertyValue(const TjanXMLNode& element, const std::string& name,
@@ -73,19 +83,7 @@ std::string PropertyValue(const TjanXMLNode& element, const std::string& name,
 } // namespace
 
 std::string ScriptStringValue(std::string_view value) {
-    std::string out;
-    out.reserve(value.size());
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const char c = value[i];
-        if (c == '\r' || c == '\n')
-            continue;
-        if (c == '\\' || c == '"')
-            out += '\\';
-        out += c;
-        if (c == '<' && i + 1 < value.size() && value[i + 1] == '/')
-            out += '\\';
-    }
-    return out;
+    return EscapeScriptString(value, false);
 }
 
 std::string EventScript(const TjanXMLNode& element, const std::string& eventName) {

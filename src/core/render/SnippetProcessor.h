@@ -21,7 +21,7 @@ struct TSubstitutions {
 using PropertyDefault = std::function<std::string(const std::string& name)>;
 
 // A decoded value as the inside of a double-quoted script string: backslash,
-// double quote and "</" escaped, CR and LF removed.
+// double quote, "</", "<!--" and "*[" escaped, CR and LF removed.
 std::string ScriptStringValue(std::string_view value);
 
 // The calls generated for the actions of the element's event `eventName`;

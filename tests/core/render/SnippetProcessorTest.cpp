@@ -106,7 +106,7 @@ TEST_F(Snippets, EventsOnlyWhenTheModeFillsThem) {
 
 TEST_F(Snippets, AValueThatLooksLikeAPlaceholderIsNotFilledAgain) {
     button->SetAttribute("caption", "%3C%21--property%3Acaption%2F%2F--%3E");
-    EXPECT_EQ(Fill("<!--property:caption//-->"), "<!--property:caption//-->");
+    EXPECT_EQ(Fill("<!--property:caption//-->"), "<\\!--property:caption//-->");
 }
 
 TEST_F(Snippets, BrokenUrlEncodingFailsTheBuild) {
@@ -119,4 +119,6 @@ TEST_F(Snippets, BrokenUrlEncodingFailsTheBuild) {
 TEST(ScriptStringValue, EscapesForADoubleQuotedString) {
     EXPECT_EQ(ScriptStringValue("plain"), "plain");
     EXPECT_EQ(ScriptStringValue("a\\b\"c</d\r\ne<"), "a\\\\b\\\"c<\\/de<");
+    // Neither the HTML parser nor the template's clean-up may act inside a value.
+    EXPECT_EQ(ScriptStringValue("<!--<script>*[KEY]*"), "<\\!--<script>*\\[KEY]*");
 }
