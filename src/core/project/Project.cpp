@@ -2,7 +2,9 @@
 
 #include "app/IniLang.h"
 #include "app/UserPrompt.h"
+#include "common/Encoding.h"
 #include "common/FileWrite.h"
+#include "common/StringRoutines.h"
 
 #include <algorithm>
 #include <array>
@@ -56,9 +58,8 @@ std::string FormatWithArg(const std::string& pattern, const std::string& arg) {
     return out;
 }
 
-std::string PathText(const std::filesystem::path& path) {
-    return path.string();
-}
+// File names on disk are UTF-8; messages are cp1250 text.
+std::string PathText(const std::filesystem::path& path) { return PathToCp1250(path); }
 
 int ParseInt(const std::string& text) {
     const char* begin = text.data();
@@ -141,23 +142,6 @@ bool IsBlank(char c) {
 }
 
 } // namespace
-
-std::vector<std::string> SplitProjectLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.push_back(text.substr(pos, end - pos));
-        pos = end;
-        if (pos < text.size() && text[pos] == '\r')
-            ++pos;
-        if (pos < text.size() && text[pos] == '\n')
-            ++pos;
-    }
-    return lines;
-}
 
 TProject::TProject(UserPrompt& prompt) : prompt_(prompt) {}
 
@@ -252,14 +236,11 @@ void TProject::LoadFromFile(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
         Fail("ERROR_FILE_NOT_FOUND", path);
-    const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes)
-        Fail("ERROR_FILE_NOT_FOUND", path);
-
     FileName = path;
     Folder = path.parent_path() / "";
     Loaded = true;
-    const std::vector<std::string> lines = SplitProjectLines(*bytes);
+    // A file that cannot be read gives no lines and fails the header check.
+    const std::vector<std::string> lines = ReadLines(path);
 
     for (const char* header : kRequiredHeaders)
         if (std::find(lines.begin(), lines.end(), header) == lines.end())

@@ -87,8 +87,4 @@ private:
     UserPrompt& prompt_;
 };
 
-// Splits text into lines at CR LF, CR or LF; a final line break ends the
-// last line rather than starting an empty one.
-std::vector<std::string> SplitProjectLines(const std::string& text);
-
 } // namespace vlm

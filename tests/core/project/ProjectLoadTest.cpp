@@ -299,6 +299,19 @@ TEST_F(ProjectFileTest, BadInputs) {
     }
 }
 
+TEST_F(ProjectFileTest, MessagesGiveTheFileNameInCp1250) {
+    TProject project(prompt_);
+    const auto path = dir_ / "\xc5\xbar\xc3\xb3"
+                             "d\xc5\x82o.vlmproject"; // UTF-8 on disk
+    EXPECT_EQ(LoadFails(project, path), "Nie znaleziono pliku " + dir_.string() +
+                                            "/\x9fr\xf3"
+                                            "d\xb3o.vlmproject");
+    Write(path.filename().string(), "junk");
+    EXPECT_EQ(LoadFails(project, path), "Plik " + dir_.string() +
+                                            "/\x9fr\xf3"
+                                            "d\xb3o.vlmproject nie jest plikiem kursu (100%)");
+}
+
 TEST_F(ProjectFileTest, LoadingReplacesThePreviousContent) {
     TProject project(prompt_);
     project.LoadFromFile(Fixture("course.vlmproject"));
