@@ -220,17 +220,65 @@ bool IsAsciiLetter(unsigned char b) {
 } // namespace
 
 std::string EncodeText(std::string_view text) {
-    std::string out(text);
-    for (const auto& [code, character] : TextEscapeTable)
-        out = ReplaceAll(out, character, code, false);
+    // Row by row without rescanning: each byte takes the code of the first
+    // row that holds it, and codes written by one row are never touched by a
+    // later one (so "%" in "%24" is not encoded again).
+    static const std::array<std::string_view, 256> kCodes = [] {
+        std::array<std::string_view, 256> codes{};
+        for (const auto& [code, character] : TextEscapeTable) {
+            if (character.size() != 1)
+                continue;
+            auto& slot = codes[static_cast<unsigned char>(character[0])];
+            if (slot.empty())
+                slot = code;
+        }
+        return codes;
+    }();
+    std::string out;
+    out.reserve(text.size() + text.size() / 2);
+    for (char c : text) {
+        const std::string_view code = kCodes[static_cast<unsigned char>(c)];
+        if (code.empty())
+            out += c;
+        else
+            out.append(code);
+    }
     return out;
 }
 
 std::string DecodeText(std::string_view text) {
     std::string out = ReplaceAll(text, "%0D%0A", "", true);
     out = ReplaceAll(out, "%26nbsp%3B", " ", true);
-    for (const auto& [code, character] : TextEscapeTable)
-        out = ReplaceAll(out, code, character, false);
+    // Row by row, but a character decoded by one row is final: the "+" of
+    // "%2B" must not become a space at the "+" row, nor the "%" of "%25" start
+    // a later code. So DecodeText(EncodeText(t)) gives t back.
+    std::vector<bool> decoded(out.size(), false);
+    for (const auto& [code, character] : TextEscapeTable) {
+        if (code.empty() || out.find(code) == std::string::npos)
+            continue;
+        std::string next;
+        std::vector<bool> nextDecoded;
+        next.reserve(out.size());
+        nextDecoded.reserve(out.size());
+        for (std::size_t i = 0; i < out.size();) {
+            bool hit = !decoded[i] && out.compare(i, code.size(), code) == 0;
+            for (std::size_t k = 1; hit && k < code.size(); ++k)
+                hit = !decoded[i + k];
+            if (hit) {
+                next.append(character);
+                nextDecoded.insert(nextDecoded.end(), character.size(), true);
+                i += code.size();
+            } else {
+                next += out[i];
+                nextDecoded.push_back(decoded[i]);
+                ++i;
+            }
+        }
+        out.swap(next);
+        decoded.swap(nextDecoded);
+    }
+    // Older texts hold the quote and the hash encoded twice ("%2522"): the
+    // "%25" row leaves "%22" behind, which this last pass turns back.
     out = ReplaceAll(out, "%22", "\"", true);
     return ReplaceAll(out, "%23", "#", true);
 }
@@ -240,8 +288,13 @@ std::string HtmlTextToPlain(std::string_view text) {
     out = ReplaceAll(out, "%0D%0A", "", true);
     out = ReplaceAll(out, "&nbsp;", " ", true);
     out = ReplaceAll(out, "%26nbsp%3B", " ", true);
+    // The "+" row goes first: after the codes are decoded a "+" is a real plus
+    // sign (from "%2B"), not an encoded space.
+    const TextEscapePair& plusRow = TextEscapeTable[149];
+    out = ReplaceAll(out, plusRow.code, plusRow.character, false);
     for (const auto& [code, character] : TextEscapeTable)
-        out = ReplaceRepeated(out, code, character);
+        if (code != plusRow.code)
+            out = ReplaceRepeated(out, code, character);
     return out;
 }
 

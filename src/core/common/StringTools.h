@@ -17,15 +17,19 @@ struct TextEscapePair {
 // The escape table, applied row by row in this order in both directions.
 extern const std::array<TextEscapePair, 151> TextEscapeTable;
 
-// Every character of the table replaced by its code, one pass per row.
+// Every character of the table replaced by its code, row by row; a code
+// written by one row is not encoded again by a later one.
 std::string EncodeText(std::string_view text);
 
-// Drops "%0D%0A", turns "%26nbsp%3B" into a space, replaces every code by its
-// character row by row, then "%22" and "%23" (those three ignoring case).
+// Drops "%0D%0A", turns "%26nbsp%3B" into a space (both ignoring case),
+// replaces every code by its character row by row (a decoded character is
+// final), then turns any "%22" and "%23" left into the quote and the hash.
+// DecodeText(EncodeText(t)) == t for every text without "&nbsp;".
 std::string DecodeText(std::string_view text);
 
 // An encoded element text as plain text: tags ("%3C" .. "%3E") removed, line
-// breaks dropped, non-breaking spaces made spaces, codes decoded repeatedly.
+// breaks dropped, non-breaking spaces made spaces, "+" made a space, then
+// codes decoded repeatedly (so twice-encoded text comes out plain too).
 std::string HtmlTextToPlain(std::string_view text);
 
 // Replaces the first occurrence while the text still contains the pattern

@@ -38,30 +38,52 @@ TEST(EscapeCodec, EncodeAndDecode) {
         std::string plain, encoded;
     };
     const Case encodeCases[] = {
-        {"a b", "a+b"},     {"$\\", "$\\"}, // no rows for the dollar sign and the backslash
-        {"\xA7", "%2524"},                  // A7 is "%24", whose "%" the "%25" row encodes again
-        {"<b>", "%3Cb%3E"}, {"\xE6\xAA", "%E6%AA"},
-        {"a+b", "a%2Bb"},   {"\x81\xAD\r\n", "\x81\xAD\r\n"},
+        {"a b", "a+b"},
+        {"$\\", "$\\"},  // no rows for the dollar sign and the backslash
+        {"\xA7", "%24"}, // the section sign; its "%" is not encoded again
+        {"!%", "%21%25"},
+        {"<b>", "%3Cb%3E"},
+        {"\xE6\xAA", "%E6%AA"},
+        {"1+1", "1%2B1"},
+        {"\x81\xAD\r\n", "\x81\xAD\r\n"},
         {"", ""},
     };
     for (const auto& c : encodeCases)
         EXPECT_EQ(EncodeText(c.plain), c.encoded) << c.plain;
 
     const Case decodeCases[] = {
-        {"a b", "a+b"},     {"\xE6", "%E6"},         {"xy", "x%0D%0Ay"},
-        {"xy", "x%0d%0Ay"}, {"a b", "a%26NBSP%3Bb"}, {"\"#", "%22%23"},
-        {"#", "%2523"}, // the final pass catches the twice-encoded quote and hash
-        {"%e6", "%e6"}, // codes are upper case
-        {"%", "%"},         {"\xAA\xAA", "%AA%AD"}, // "%AD" stands for the byte AA too
+        {"a b", "a+b"},
+        {"\xE6", "%E6"},
+        {"xy", "x%0D%0Ay"},
+        {"xy", "x%0d%0Ay"},
+        {"a b", "a%26NBSP%3Bb"},
+        {"\"#", "%22%23"},
+        {"\"#", "%2522%2523"}, // twice-encoded quote and hash come back too
+        {"%21", "%2521"},
+        {"+ ", "%2B+"},   // a decoded "+" is not taken for a space
+        {"%60", "%2560"}, // a decoded "%" does not start a code
+        {"%e6", "%e6"},   // codes are upper case
+        {"%", "%"},
+        {"\xAA\xAA", "%AA%AD"}, // "%AD" stands for the byte AA too
         {"", ""},
     };
     for (const auto& c : decodeCases)
         EXPECT_EQ(DecodeText(c.encoded), c.plain) << c.encoded;
 }
 
-TEST(EscapeCodec, DecodeUndoesEncodeForOrdinaryText) {
-    const std::string text = "Zaj\xEA\x63ia <b>\"2\"</b> & (test) #1 50% \xB9\xE6\xEA \x84x\x94";
+TEST(EscapeCodec, DecodeUndoesEncode) {
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(DecodeText(EncodeText(all)), all);
+    const std::string text =
+        "1+1 = 2, 50% \"cytat\" #3 \xA7 %2B %25 a%0D%0Ab <i>\xB9\xE6</i> \x84x\x94!";
     EXPECT_EQ(DecodeText(EncodeText(text)), text);
+    // As the lexicon does it for every key: decode, change, encode, again and again.
+    std::string stored = EncodeText(text);
+    for (int i = 0; i < 3; ++i)
+        stored = EncodeText(DecodeText(stored));
+    EXPECT_EQ(stored, EncodeText(text));
 }
 
 TEST(EscapeCodec, HtmlTextToPlain) {
@@ -69,6 +91,7 @@ TEST(EscapeCodec, HtmlTextToPlain) {
               "Ala ma kota.");
     EXPECT_EQ(HtmlTextToPlain("a%26nbsp%3Bb&NBSP;c"), "a b c");
     EXPECT_EQ(HtmlTextToPlain("50%252525"), "50%"); // decoded repeatedly
+    EXPECT_EQ(HtmlTextToPlain(EncodeText("1+1 (x)")), "1+1 (x)");
     EXPECT_EQ(HtmlTextToPlain("x%3Cunclosed"), "x<unclosed");
 }
 
