@@ -34,7 +34,9 @@ std::optional<fs::path> CreateRunTempDir(const fs::path& systemTemp, Random& ran
 
 std::optional<TProgramPaths> InitMainWindowCore(const fs::path& programDir, const EnvLookup& env,
                                                 const fs::path& systemTemp, Random& random,
-                                                UserPrompt& prompt, const TLanguage& lang) {
+                                                UserPrompt& prompt, const TLanguage& lang,
+                                                TLog& log) {
+    log.Write("Main form", LogLevel::Begin);
     const auto runTemp = CreateRunTempDir(systemTemp, random, prompt, lang);
     if (!runTemp)
         return std::nullopt;

@@ -4,6 +4,7 @@
 // command line call these in the order of their start-up.
 
 #include "app/IniLang.h"
+#include "app/Log.h"
 #include "app/SettingsStore.h"
 #include "app/UserPrompt.h"
 #include "app/VLMVars.h"
@@ -34,13 +35,14 @@ std::optional<std::filesystem::path> CreateRunTempDir(const std::filesystem::pat
                                                       Random& random, UserPrompt& prompt,
                                                       const TLanguage& lang);
 
-// Main window creation: the run's working folder, then the program paths.
-// Nothing when the working folder cannot be made (the message was shown).
+// Main window creation: "Main form" at Begin in the log, the run's working
+// folder, then the program paths. Nothing when the working folder cannot be
+// made (the message was shown).
 std::optional<TProgramPaths> InitMainWindowCore(const std::filesystem::path& programDir,
                                                 const EnvLookup& env,
                                                 const std::filesystem::path& systemTemp,
                                                 Random& random, UserPrompt& prompt,
-                                                const TLanguage& lang);
+                                                const TLanguage& lang, TLog& log);
 
 // Main window creation: the key "Software\Orvanta\Vellumar 4\4.0\Main" is
 // created when missing.

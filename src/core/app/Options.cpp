@@ -95,6 +95,21 @@ void TOptions::SetOption(const std::string& name, const TOptionValue& value) {
         o->Assign(value);
 }
 
+std::int32_t OptionInteger(const TOptionValue& value, std::int32_t def) {
+    if (const auto* i = std::get_if<std::int32_t>(&value))
+        return *i;
+    const auto n = AsNumber(value);
+    if (!n || !(*n > -2147483649.0 && *n < 2147483648.0))
+        return def;
+    return static_cast<std::int32_t>(*n);
+}
+
+bool OptionBoolean(const TOptionValue& value, bool def) {
+    if (const auto* b = std::get_if<bool>(&value))
+        return *b;
+    return def;
+}
+
 SettingValue ToSettingValue(const TOptionValue& value) {
     switch (value.index()) {
     case 0:

@@ -84,6 +84,11 @@ private:
     std::deque<TOption> items_; // stable references for AddOption's result
 };
 
+// An option's value as an integer (numbers are truncated) or a boolean;
+// `def` for a value of another kind.
+std::int32_t OptionInteger(const TOptionValue& value, std::int32_t def = 0);
+bool OptionBoolean(const TOptionValue& value, bool def = false);
+
 // The store's form of a value: integers and booleans as 32-bit integers,
 // strings as strings, the other types as their eight bytes.
 SettingValue ToSettingValue(const TOptionValue& value);

@@ -29,6 +29,15 @@ bool IsDir(const fs::path& p) {
 }
 } // namespace
 
+fs::path ExecutablePath(const std::string& argv0) {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec && !exe.empty())
+        return exe;
+    exe = fs::absolute(argv0, ec);
+    return ec ? fs::path(argv0) : exe;
+}
+
 fs::path FindProgramDir(const fs::path& executable, const EnvLookup& env) {
     const std::string home = NonEmpty(env, "VELLUMAR_HOME");
     if (!home.empty())

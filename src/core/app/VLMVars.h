@@ -22,6 +22,9 @@ struct TProgramPaths {
     std::filesystem::path RunTempDir;  // the run's working folder, made at start-up
 };
 
+// The running program's file (from /proc/self/exe), else `argv0` made absolute.
+std::filesystem::path ExecutablePath(const std::string& argv0);
+
 // The data folder: $VELLUMAR_HOME, else <exe>/../share/vellumar when it
 // exists, else the first folder holding configuration/definition.xml walking
 // up from the executable's folder, else the executable's folder.

@@ -7,6 +7,7 @@
 
 using namespace vlm;
 using vlm::test::FakeUserPrompt;
+using vlm::test::FixedClock;
 using vlm::test::FixedRandom;
 using vlm::test::TempDir;
 using vlm::test::WriteText;
@@ -42,8 +43,10 @@ TEST(AppStartup, RunTempDirFailureIsReported) {
     TLanguage lang;
     lang.file = TIniFile::FromText("[Misc]\r\nMESSAGE_CANT_CREATE_TEMP_DIR=Brak#|#No temp\r\n");
     lang.languageIndex = 1;
+    FixedClock clock;
+    TLog log(clock, {}, {}, true, true);
     EXPECT_FALSE(
-        InitMainWindowCore(tmp.path(), NoEnv(), tmp.path() / "file", random, prompt, lang));
+        InitMainWindowCore(tmp.path(), NoEnv(), tmp.path() / "file", random, prompt, lang, log));
     ASSERT_EQ(prompt.calls.size(), 1u);
     EXPECT_EQ(prompt.calls[0].kind, "MessageBox");
     EXPECT_EQ(prompt.calls[0].text, "No temp");
@@ -67,7 +70,13 @@ TEST(AppStartup, StartLoadsConfigurationAndLanguageThenEndsCleanly) {
 
     FixedRandom random;
     FakeUserPrompt prompt;
-    const auto paths = InitMainWindowCore(data, NoEnv(), home.path() / "tmp", random, prompt, lang);
+    FixedClock clock;
+    TLog log(clock, {}, {}, true, true);
+    const auto paths =
+        InitMainWindowCore(data, NoEnv(), home.path() / "tmp", random, prompt, lang, log);
+    ASSERT_EQ(log.Entries().size(), 1u);
+    EXPECT_EQ(log.Entries()[0].level, LogLevel::Begin);
+    EXPECT_EQ(log.Entries()[0].message, "Main form");
     ASSERT_TRUE(paths);
     EXPECT_EQ(paths->RunTempDir, home.path() / "tmp" / "vlm");
     WriteText(paths->RunTempDir / "sub" / "page.html", "x");
@@ -104,4 +113,10 @@ TEST(AppStartup, CommandLineArgsKeepTheProgramPath) {
     const char* argv[] = {"/usr/bin/vellumar", "LOG", nullptr};
     EXPECT_EQ(CommandLineArgs(2, argv), (std::vector<std::string>{"/usr/bin/vellumar", "LOG"}));
     EXPECT_TRUE(HasCommandLineSwitch(CommandLineArgs(2, argv), "log"));
+}
+
+TEST(AppStartup, ExecutablePathIsThisProgram) {
+    const auto exe = ExecutablePath("ignored");
+    EXPECT_TRUE(exe.is_absolute());
+    EXPECT_EQ(exe.filename(), "test_app");
 }
