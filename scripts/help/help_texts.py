@@ -1,0 +1,105 @@
+"""Texts of the help pages, the FAQ and the shortcut list, per language."""
+
+# (keys, command) with key names in English; translated per language below.
+SHORTCUTS = [
+    ("Ctrl+N", "new"), ("Ctrl+O", "open"), ("Ctrl+S", "save"), ("Ctrl+Shift+S", "saveas"),
+    ("Ctrl+Shift+Q", "close"), ("Ctrl+T", "xmt"), ("Ctrl+R", "resources"), ("Ctrl+L", "lexicon"),
+    ("Ctrl+Shift+Alt+K", "options"), ("Ctrl+Q", "exit"),
+    ("Shift+Ins", "add"), ("F2", "rename"), ("Shift+Del", "delpage"),
+    ("Shift+Up / Shift+Down", "updown"), ("Shift+Left / Shift+Right", "leftright"),
+    ("Ctrl+X", "cut"), ("Ctrl+C", "copy"), ("Ctrl+V", "paste"), ("Ctrl+PgUp", "front"),
+    ("Ctrl+PgDn", "back"), ("Del", "delelement"), ("Ctrl+Shift+W", "props"),
+    ("Ctrl+Shift+Z", "advanced"), ("Shift+Ctrl+click", "grid"), ("Ctrl+Shift+A", "actions"),
+    ("Ctrl+Shift+Alt+U", "pageactions"), ("Ctrl+Shift+Alt+I", "pageprops"),
+    ("Ctrl+Shift+D", "notes"), ("Ctrl+Shift+Alt+D", "pagenotes"), ("F5", "preview"),
+    ("F9", "panel"), ("Ctrl+Alt+G", "showgrid"), ("Ctrl+Shift+G", "snap"), ("Ctrl+Alt+F", "frame"),
+    ("Ctrl+Shift+Alt+G", "gridsettings"), ("F1", "help"), ("F12", "about"),
+]
+
+KEYS = {
+    "PL": {"Up": "strzałka w górę", "Down": "strzałka w dół", "Left": "strzałka w lewo",
+           "Right": "strzałka w prawo", "click": "kliknięcie elementu"},
+    "EN": {"Up": "Up arrow", "Down": "Down arrow", "Left": "Left arrow", "Right": "Right arrow",
+           "click": "click on an element"},
+    "DE": {"Ctrl": "Strg", "Shift": "Umschalt", "Del": "Entf", "Ins": "Einfg", "PgUp": "Bild auf",
+           "PgDn": "Bild ab", "Up": "Pfeil nach oben", "Down": "Pfeil nach unten",
+           "Left": "Pfeil nach links", "Right": "Pfeil nach rechts", "click": "Klick auf ein Element"},
+    "FR": {"Shift": "Maj", "Del": "Suppr", "Ins": "Inser", "PgUp": "Page préc.", "PgDn": "Page suiv.",
+           "Up": "flèche haut", "Down": "flèche bas", "Left": "flèche gauche",
+           "Right": "flèche droite", "click": "clic sur un élément"},
+}
+
+COMMANDS = {
+    "PL": dict(new="Nowy kurs z szablonu", open="Otwórz kurs", save="Zapisz kurs", saveas="Zapisz kurs jako",
+               close="Zamknij bieżący kurs", xmt="Zapisz stronę jako stronę wzorcową", resources="Zasoby kursu",
+               lexicon="Leksykon", options="Opcje programu", exit="Zakończ pracę z programem",
+               add="Dodaj stronę pod zaznaczoną pozycją", rename="Zmień nazwę strony", delpage="Usuń stronę",
+               updown="Przesuń stronę w górę lub w dół", leftright="Przesuń stronę poziom wyżej lub niżej",
+               cut="Wytnij element", copy="Kopiuj element", paste="Wklej element", front="Przesuń element na wierzch",
+               back="Przesuń element na spód", delelement="Usuń zaznaczony element", props="Właściwości elementu",
+               advanced="Właściwości zaawansowane elementu", grid="Tabela wszystkich właściwości elementu",
+               actions="Akcje elementu", pageactions="Akcje strony", pageprops="Właściwości strony",
+               notes="Opis autora dla elementu", pagenotes="Opis autora dla strony", preview="Podgląd strony",
+               panel="Pokaż lub ukryj panel kursu", showgrid="Pokaż lub ukryj siatkę", snap="Przyciągaj do siatki",
+               frame="Ramka elementów", gridsettings="Właściwości siatki", help="Pomoc", about="O programie"),
+    "EN": dict(new="New course from a template", open="Open a course", save="Save the course", saveas="Save the course as",
+               close="Close the current course", xmt="Save the page as a page template", resources="Course resources",
+               lexicon="Lexicon", options="Program options", exit="Exit the program",
+               add="Add a page below the selected item", rename="Rename the page", delpage="Delete the page",
+               updown="Move the page up or down", leftright="Move the page one level up or down",
+               cut="Cut the element", copy="Copy the element", paste="Paste the element", front="Bring the element to the front",
+               back="Send the element to the back", delelement="Delete the selected element", props="Element properties",
+               advanced="Advanced element properties", grid="Table of all element properties",
+               actions="Element actions", pageactions="Page actions", pageprops="Page properties",
+               notes="Author's notes on the element", pagenotes="Author's notes on the page", preview="Page preview",
+               panel="Show or hide the course panel", showgrid="Show or hide the grid", snap="Snap to grid",
+               frame="Element frames", gridsettings="Grid settings", help="Help", about="About the program"),
+    "DE": dict(new="Neuer Kurs aus einer Vorlage", open="Kurs öffnen", save="Kurs speichern", saveas="Kurs speichern unter",
+               close="Aktuellen Kurs schließen", xmt="Seite als Seitenvorlage speichern", resources="Ressourcen des Kurses",
+               lexicon="Lexikon", options="Programmoptionen", exit="Programm beenden",
+               add="Seite unter dem markierten Eintrag hinzufügen", rename="Seite umbenennen", delpage="Seite löschen",
+               updown="Seite nach oben oder unten verschieben", leftright="Seite eine Ebene höher oder tiefer verschieben",
+               cut="Element ausschneiden", copy="Element kopieren", paste="Element einfügen", front="Element in den Vordergrund",
+               back="Element in den Hintergrund", delelement="Markiertes Element löschen", props="Elementeigenschaften",
+               advanced="Erweiterte Elementeigenschaften", grid="Tabelle aller Elementeigenschaften",
+               actions="Aktionen des Elements", pageactions="Aktionen der Seite", pageprops="Seiteneigenschaften",
+               notes="Autorennotiz zum Element", pagenotes="Autorennotiz zur Seite", preview="Seitenvorschau",
+               panel="Kursbereich ein- oder ausblenden", showgrid="Raster ein- oder ausblenden", snap="Am Raster ausrichten",
+               frame="Elementrahmen", gridsettings="Rastereinstellungen", help="Hilfe", about="Über das Programm"),
+    "FR": dict(new="Nouveau cours à partir d'un modèle", open="Ouvrir un cours", save="Enregistrer le cours",
+               saveas="Enregistrer le cours sous", close="Fermer le cours actuel", xmt="Enregistrer la page comme modèle",
+               resources="Ressources du cours", lexicon="Lexique", options="Options du programme", exit="Quitter le programme",
+               add="Ajouter une page sous l'élément sélectionné", rename="Renommer la page", delpage="Supprimer la page",
+               updown="Monter ou descendre la page", leftright="Déplacer la page d'un niveau vers le haut ou le bas",
+               cut="Couper l'élément", copy="Copier l'élément", paste="Coller l'élément", front="Mettre l'élément au premier plan",
+               back="Mettre l'élément à l'arrière-plan", delelement="Supprimer l'élément sélectionné", props="Propriétés de l'élément",
+               advanced="Propriétés avancées de l'élément", grid="Tableau de toutes les propriétés de l'élément",
+               actions="Actions de l'élément", pageactions="Actions de la page", pageprops="Propriétés de la page",
+               notes="Notes de l'auteur sur l'élément", pagenotes="Notes de l'auteur sur la page", preview="Aperçu de la page",
+               panel="Afficher ou masquer le panneau du cours", showgrid="Afficher ou masquer la grille",
+               snap="Aligner sur la grille", frame="Cadre des éléments", gridsettings="Paramètres de la grille",
+               help="Aide", about="À propos du programme"),
+}
+
+
+def _keys(lang, keys):
+    names = KEYS[lang]
+    out = []
+    for alt in keys.split(" / "):
+        out.append("+".join(names.get(part, part) for part in alt.split("+")))
+    return " / ".join(out)
+
+
+def shortcuts(lang):
+    return [(_keys(lang, k), COMMANDS[lang][c]) for k, c in SHORTCUTS]
+
+
+from help_pl import PL  # noqa: E402
+from help_en import EN  # noqa: E402
+from help_de import DE  # noqa: E402
+from help_fr import FR  # noqa: E402
+
+TEXTS = {}
+for _lang, _t in (("PL", PL), ("EN", EN), ("DE", DE), ("FR", FR)):
+    _t["shortcuts"] = shortcuts(_lang)
+    TEXTS[_lang] = _t
