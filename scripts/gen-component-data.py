@@ -215,7 +215,7 @@ add("trackbar", ["Suwak", "Slider", "Schieberegler", "Curseur"],
     geometry("280", "48") + q_props("") + [
         prop("min", "0", I, "Minimum"),
         prop("max", "100", I, "Maksimum"),
-        prop("step", "1", I, "Krok"),
+        prop("increment", "1", I, "Krok suwaka"),
         prop("value", "50", I, "Wartość początkowa"),
         prop("showValue", "true", B, "Pokazuj wartość"),
         prop("color", "2F6FB7", C, "Kolor")],

@@ -187,9 +187,10 @@ VLMObject.prototype = {
   takeSlot: function () {
     var c = VLM.container(), slots = c.getElementsByClassName("vlm-slot");
     for (var i = 0; i < slots.length; i++) {
-      if (slots[i].getAttribute("data-vlm-class") === this.className) {
-        slots[i].className = "";
-        return slots[i];
+      var slot = slots[i];
+      if (slot.getAttribute("data-vlm-class") === this.className) {
+        slot.className = "";
+        return slot;
       }
     }
     return VLM.el("div", "", c);

@@ -10,6 +10,7 @@ VLMObject.create("trackbar", {
   points: "<!-- property:points //-->",
   min: "<!-- property:min //-->",
   max: "<!-- property:max //-->",
+  increment: "<!-- property:increment //-->",
   value: "<!-- property:value //-->",
   showValue: "<!-- property:showValue //-->",
   color: "<!-- property:color //-->"

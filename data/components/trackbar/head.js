@@ -6,7 +6,7 @@ VLMObject.define("trackbar", VLM.mix(VLM.Question, {
     inp.type = "range";
     inp.min = VLM.int(p.min, 0);
     inp.max = VLM.int(p.max, 100);
-    inp.step = Math.max(1, VLM.int(p.step, 1));
+    inp.step = Math.max(1, VLM.int(p.increment, 1));
     inp.value = VLM.int(p.value, 50);
     var c = VLM.color(p.color);
     if (c) inp.style.accentColor = c;
