@@ -1,5 +1,7 @@
 #include "app/ApplyLanguage.h"
 
+#include "common/Encoding.h"
+
 namespace vlm {
 
 namespace fs = std::filesystem;
@@ -14,7 +16,7 @@ std::optional<TAppliedLanguage> ApplyLanguage(TLanguage& lang, const TVLMXConfig
     TAppliedLanguage a;
     a.contentLanguage = lang.LangText("LANG_CODE");
     ContentLanguage() = a.contentLanguage;
-    const fs::path help = programDir / "help" / config.LanguageCode;
+    const fs::path help = programDir / "help" / PathFromCp1250(config.LanguageCode);
     a.helpVisible = fs::is_regular_file(help / "help" / "index.html", ec);
     a.faqVisible = fs::is_regular_file(help / "faq" / "index.html", ec);
     a.projectFileFilter = ProjectFileFilter(lang);

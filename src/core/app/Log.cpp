@@ -2,9 +2,12 @@
 
 #include "app/VLMXConfig.h"
 
+#include "common/Encoding.h"
+
 #include <cmath>
 #include <cstdarg>
 #include <cstdlib>
+#include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -114,7 +117,7 @@ TLog::TLog(const Clock& clock, const TLogIdentity& identity, const fs::path& fol
     const DateTime now = clock_.Now();
     char date[32];
     std::snprintf(date, sizeof date, "%04d-%02d-%02d", now.year, now.month, now.day);
-    fileName_ = folder / (base + date + ".log");
+    fileName_ = folder / PathFromCp1250(base + date + ".log");
     Open(overwrite);
 }
 
@@ -123,22 +126,22 @@ TLog::~TLog() {
 }
 
 void TLog::Open(bool overwrite) {
-    std::error_code ec;
-    const bool exists = fs::exists(fileName_, ec);
-    file_ = std::fopen(fileName_.c_str(), (overwrite || !exists) ? "wb" : "ab");
-    // Another run writing the same file holds the lock: this one stays silent.
-    if (file_ && flock(fileno(file_), LOCK_EX | LOCK_NB) != 0) {
-        std::fclose(file_);
-        file_ = nullptr;
-    }
-    if (!file_) {
+    const int fd = ::open(fileName_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    // Another run writing the same file holds the lock: this one stays
+    // silent, and its file is not truncated.
+    const bool ok = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+                    (!overwrite || ftruncate(fd, 0) == 0) && (file_ = fdopen(fd, "ab")) != nullptr;
+    if (!ok) {
+        if (fd >= 0)
+            ::close(fd);
         fileName_.clear();
         return;
     }
     if (std::fseek(file_, 0, SEEK_END) == 0 && std::ftell(file_) > 0)
         std::fputs("\r\n", file_);
-    Write("Process \"" + identity_.ModulePath.string() + "\" version \"" + identity_.ModuleVersion +
-              "\" running on \"" + identity_.ComputerName + "\\" + identity_.UserName + "\"",
+    Write("Process \"" + PathToCp1250(identity_.ModulePath) + "\" version \"" +
+              identity_.ModuleVersion + "\" running on \"" + identity_.ComputerName + "\\" +
+              identity_.UserName + "\"",
           LogLevel::Start);
 }
 
@@ -230,7 +233,7 @@ std::unique_ptr<TLog> CreateProgramLog(const std::vector<std::string>& args,
                                        const Clock& clock) {
     const bool enabled = HasCommandLineSwitch(args, "LOG");
     return std::make_unique<TLog>(clock, SystemLogIdentity(executable), folder, !enabled, false,
-                                  false, executable.stem().string());
+                                  false, PathToCp1250(executable.stem()));
 }
 
 } // namespace vlm

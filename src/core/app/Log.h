@@ -41,7 +41,7 @@ struct TLogEntry {
 class TLog {
 public:
     // Disabled: never opens a file. Otherwise the file is folder / (trimmed
-    // baseName + "_" when not empty) + "yyyy-mm-dd.log"; overwrite starts it
+    // cp1250 baseName + "_" when not empty) + "yyyy-mm-dd.log"; overwrite starts it
     // empty, else a run is appended after one empty line.
     TLog(const Clock& clock, const TLogIdentity& identity, const std::filesystem::path& folder,
          bool disabled, bool keepInMemory = false, bool overwrite = false,

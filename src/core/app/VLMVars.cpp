@@ -40,9 +40,11 @@ fs::path ExecutablePath(const std::string& argv0) {
 
 fs::path FindProgramDir(const fs::path& executable, const EnvLookup& env) {
     const std::string home = NonEmpty(env, "VELLUMAR_HOME");
-    if (!home.empty())
-        return fs::path(home).lexically_normal();
     std::error_code ec;
+    if (!home.empty()) {
+        const fs::path dir = fs::absolute(home, ec);
+        return (ec ? fs::path(home) : dir).lexically_normal();
+    }
     fs::path exe = fs::absolute(executable, ec);
     if (ec)
         exe = executable;

@@ -1,5 +1,6 @@
 #include "app/VLMXConfig.h"
 
+#include "common/Encoding.h"
 #include "common/IniFile.h"
 
 namespace vlm {
@@ -32,8 +33,8 @@ std::optional<int> LanguageIndexOfCode(const std::string& code) {
 
 void LoadConfiguration(TVLMXConfig& config, const std::filesystem::path& programDir) {
     const TIniFile ini = TIniFile::Load(ConfigFilePath(programDir)).value_or(TIniFile{});
-    config.LanguageFile =
-        LanguageFolder(programDir) / ini.ReadString(kLanguage, "file", kDefaultLanguageFile);
+    config.LanguageFile = LanguageFolder(programDir) /
+                          PathFromCp1250(ini.ReadString(kLanguage, "file", kDefaultLanguageFile));
     config.LanguageCode = ini.ReadString(kLanguage, "lang", "PL");
     config.DefaultTemplatesDesign =
         ini.ReadString(kExports, "defaultTemplatesDesign", kDefaultDesign);

@@ -117,9 +117,11 @@ TEST(Log, FailuresSwitchLoggingOff) {
 
     // A second run writing the same file at the same time stays silent.
     TLog first(clock, kId, dir.path(), false, false, false, "v");
-    TLog second(clock, kId, dir.path(), false, false, false, "v");
+    TLog second(clock, kId, dir.path(), false, false, true, "v"); // would overwrite
     EXPECT_TRUE(first.Enabled());
     EXPECT_FALSE(second.Enabled());
+    first.Write("kept");
+    EXPECT_EQ(ReadText(first.FileName()), kHeader + Line("Info   ", "kept"));
 }
 
 TEST(Log, KeepInMemory) {
