@@ -1,3 +1,4 @@
+#include "page/janXMLTree.h"
 #include "resources/ProjectError.h"
 #include "resources/Resources.h"
 
@@ -87,6 +88,8 @@ TEST_F(Register, LoadTakesOnlyCompleteEntriesAndLowersNames) {
     reg.Load(dir.Write("other.xml", "<register><resource fileName=\"a\" fileSize=\"1\" id=\"1\" "
                                     "hash=\"H\" /></register>"));
     EXPECT_EQ(reg.Count(), 0);
+    // A register file that exists but cannot be read is the reader's error.
+    EXPECT_THROW(reg.Load(res), EFOpenError);
 }
 
 TEST_F(Register, LookupsByNameAndIdentity) {
