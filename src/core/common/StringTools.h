@@ -24,7 +24,7 @@ std::string EncodeText(std::string_view text);
 // Drops "%0D%0A", turns "%26nbsp%3B" into a space (both ignoring case),
 // replaces every code by its character row by row (a decoded character is
 // final), then turns any "%22" and "%23" left into the quote and the hash.
-// DecodeText(EncodeText(t)) == t for every text without "&nbsp;".
+// DecodeText(EncodeText(t)) == t for every text without "&nbsp;", "%22" or "%23".
 std::string DecodeText(std::string_view text);
 
 // An encoded element text as plain text: tags ("%3C" .. "%3E") removed, line
