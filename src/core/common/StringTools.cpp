@@ -350,35 +350,13 @@ std::string TrimAfterLastAlnum(std::string_view text) {
 }
 
 bool IsWordBoundary(char ch) {
+    // The cp1250 letters of 80..BF (and the micro sign); C1..FE are letters
+    // but for D0, D7, E0, F0 and F7.
+    static constexpr std::string_view kLetters80toBF =
+        "\x8A\x8C\x8D\x8E\x8F\x9A\x9C\x9D\x9E\x9F\xA3\xA5\xAA\xAF\xB3\xB5\xB9\xBA\xBC\xBE\xBF";
     const auto b = static_cast<unsigned char>(ch);
-    if (IsAsciiLetter(b))
+    if (IsAsciiLetter(b) || kLetters80toBF.find(ch) != std::string_view::npos)
         return false;
-    switch (b) {
-    case 0x8A:
-    case 0x8C:
-    case 0x8D:
-    case 0x8E:
-    case 0x8F:
-    case 0x9A:
-    case 0x9C:
-    case 0x9D:
-    case 0x9E:
-    case 0x9F:
-    case 0xA3:
-    case 0xA5:
-    case 0xAA:
-    case 0xAF:
-    case 0xB3:
-    case 0xB5:
-    case 0xB9:
-    case 0xBA:
-    case 0xBC:
-    case 0xBE:
-    case 0xBF:
-        return false;
-    default:
-        break;
-    }
     if (b >= 0xC1 && b <= 0xFE)
         return b == 0xD0 || b == 0xD7 || b == 0xE0 || b == 0xF0 || b == 0xF7;
     return true;
