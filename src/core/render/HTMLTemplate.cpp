@@ -1,0 +1,282 @@
+#include "render/HTMLTemplate.h"
+
+#include "common/FileWrite.h"
+#include "common/StringTools.h"
+#include "page/ComponentsManager.h"
+#include "page/janXMLTree.h"
+#include "render/PageAssembly.h"
+
+#include <stdexcept>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace vlm {
+
+namespace {
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+std::size_t FindNoCase(const std::string& text, const std::string& pattern, std::size_t from) {
+    if (pattern.empty() || text.size() < pattern.size())
+        return std::string::npos;
+    for (std::size_t i = from; i + pattern.size() <= text.size(); ++i) {
+        std::size_t k = 0;
+        while (k < pattern.size() && Lower(text[i + k]) == Lower(pattern[k]))
+            ++k;
+        if (k == pattern.size())
+            return i;
+    }
+    return std::string::npos;
+}
+
+std::string ReplaceEvery(const std::string& text, const std::string& pattern,
+                         const std::string& replacement) {
+    std::string out;
+    std::size_t from = 0;
+    for (std::size_t at = text.find(pattern); at != std::string::npos;
+         at = text.find(pattern, from)) {
+        out.append(text, from, at - from);
+        out += replacement;
+        from = at + pattern.size();
+    }
+    out.append(text, from);
+    return out;
+}
+
+// Removes every span from the first `open` to the first `close` after it,
+// with every other occurrence of the same span, until none is left.
+std::string RemovePlaceholderSpans(std::string text, const std::string& open,
+                                   const std::string& close) {
+    for (;;) {
+        const std::size_t start = text.find(open);
+        if (start == std::string::npos)
+            return text;
+        const std::size_t end = text.find(close, start + open.size());
+        if (end == std::string::npos)
+            return text;
+        text = ReplaceEvery(text, text.substr(start, end + close.size() - start), "");
+    }
+}
+
+const std::string kHtmlBody = "<!-- html:body //-->";
+const std::string kBodyScript = "<!-- jscript:body //-->";
+const std::string kHeadScript = "<!-- jscript:head //-->";
+const std::string kPageIndex = "<!-- program:pageIndex //-->";
+const std::string kApiPath = "<!-- path:api //-->";
+const std::string kCommonPath = "<!-- path:common //-->";
+const std::string kOnLoad = "<!-- jscript:body.onload //-->";
+const std::string kOnUnload = "<!-- jscript:body.onunload //-->";
+const std::string kBegin = "<!-- jscript:body.begin //-->";
+const std::string kEnd = "<!-- jscript:body.end //-->";
+const std::string kAbsolute = "<!-- path:resources:absolute //-->";
+const std::string kResources = "<!-- path:resources //-->";
+
+// A lexicon key inside openLexicon('..','key') in a double-quoted attribute.
+std::string LexiconKeyArgument(const std::string& key) {
+    std::string out;
+    for (const char c : key) {
+        if (c == '\\' || c == '\'')
+            out += '\\';
+        if (c == '"')
+            out += "&quot;";
+        else if (c == '&')
+            out += "&amp;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string ReplaceFirstNoCase(const std::string& text, const std::string& pattern,
+                               const std::string& replacement) {
+    const std::size_t at = FindNoCase(text, pattern, 0);
+    if (at == std::string::npos)
+        return text;
+    return text.substr(0, at) + replacement + text.substr(at + pattern.size());
+}
+
+std::string ReplaceAllNoCase(const std::string& text, const std::string& pattern,
+                             const std::string& replacement) {
+    std::string out;
+    std::size_t from = 0;
+    for (std::size_t at = FindNoCase(text, pattern, 0); at != std::string::npos;
+         at = FindNoCase(text, pattern, from)) {
+        out.append(text, from, at - from);
+        out += replacement;
+        from = at + pattern.size();
+    }
+    out.append(text, from);
+    return out;
+}
+
+THTMLTemplate::THTMLTemplate(int mode, TComponentsCollection* components, TTemplateCourse course,
+                             TSnippetCache* snippets)
+    : mode_(mode), components_(components), course_(std::move(course)),
+      snippets_(snippets ? snippets : &ownSnippets_), resourcesPath_(course_.resourcesPath) {}
+
+void THTMLTemplate::LoadTemplate(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec))
+        return;
+    if (auto bytes = ReadFileBytes(file))
+        content_ = std::move(*bytes);
+}
+
+void THTMLTemplate::Collect(const TjanXMLNode& element) {
+    TComponentItem* item = components_ ? components_->FindByName(element.Name()) : nullptr;
+    if (!item)
+        return;
+    const TSubstitutions subs{true, mode_ != tmNone && mode_ != tmDesigning};
+    CollectElement(*item, element, subs, headScript_, bodyScript_, bodyHtml_, *snippets_);
+}
+
+void THTMLTemplate::BuildPage(const fs::path& pageFile) {
+    bodyHtml_.clear();
+    bodyScript_.clear();
+    headScript_.clear();
+    lexiconRead_ = false; // the lexicon is read once per build
+    if (components_)
+        components_->ResetIncluded();
+    std::error_code ec;
+    if (!fs::is_regular_file(pageFile, ec))
+        throw std::runtime_error("No File Found");
+    TjanXMLTree tree;
+    tree.LoadFromFile(pageFile);
+    if (TjanXMLNode* document = tree.FindDescendant("document")) {
+        for (const auto& child : document->Children()) {
+            std::string text;
+            if (course_.exportLexicon == 1 && child->TryGetAttribute("text", text))
+                child->SetAttribute("text", ApplyLexicon(text));
+            Collect(*child);
+        }
+    }
+    content_ = ReplaceFirstNoCase(content_, kHtmlBody, bodyHtml_);
+    content_ = ReplaceFirstNoCase(content_, kBodyScript, bodyScript_);
+    content_ = ReplaceFirstNoCase(content_, kHeadScript, headScript_);
+    ApplyModeReplacements();
+}
+
+void THTMLTemplate::BuildElement(const TjanXMLNode* element) {
+    bodyHtml_.clear();
+    bodyScript_.clear();
+    headScript_.clear();
+    if (components_)
+        components_->ResetIncluded();
+    if (!element)
+        throw std::runtime_error("No Node Found");
+    if (!components_ || !components_->FindByName(element->Name()))
+        return;
+    Collect(*element);
+    content_ = ReplaceFirstNoCase(content_, kBodyScript, bodyScript_);
+    content_ = ReplaceFirstNoCase(content_, kHeadScript, headScript_);
+    ApplyModeReplacements();
+}
+
+void THTMLTemplate::ApplyModeReplacements() {
+    if (mode_ < 0 || mode_ > tmExportExam)
+        throw std::runtime_error("Dodefiniowac");
+    std::string slashed = resourcesPath_;
+    for (char& c : slashed)
+        if (c == '\\')
+            c = '/';
+    struct Step {
+        const std::string* placeholder;
+        std::string value;
+    };
+    std::vector<Step> steps;
+    switch (mode_) {
+    case tmPreviewWindow:
+        steps = {{&kOnLoad, "page.create(); launchStep(0);"},
+                 {&kOnUnload, "page.free();"},
+                 {&kBegin, "page.state=psView;\r"},
+                 {&kAbsolute, "false"},
+                 {&kResources, slashed}};
+        break;
+    case tmPreview:
+        steps = {{&kOnLoad, "page.create();"},
+                 {&kOnUnload, "page.free();"},
+                 {&kResources, slashed},
+                 {&kBegin, "page.state=psPreview;\r"},
+                 {&kAbsolute, "false"}};
+        break;
+    case tmDesigning:
+        steps = {{&kEnd, "page.create();"},
+                 {&kOnUnload, "page.free(); page = null;"},
+                 {&kAbsolute, "false"},
+                 {&kBegin, "page.state=psDesigning;\r"},
+                 {&kResources, slashed}};
+        break;
+    case tmExport:
+    case tmExportExam:
+        steps = {
+            {&kOnLoad, "page.create(); launchStep(0);"},
+            {&kOnUnload, "page.free(); page = null;"},
+            {&kAbsolute, "true"},
+            {&kBegin, mode_ == tmExport ? "page.state=psNormal;\r" : "page.setIsExam(true);\r"},
+            {&kResources, "../resources/"}};
+        break;
+    default:
+        break;
+    }
+    for (const auto& step : steps)
+        // Only the resources folder is put in at every place.
+        content_ = step.placeholder == &kResources
+                       ? ReplaceAllNoCase(content_, *step.placeholder, step.value)
+                       : ReplaceFirstNoCase(content_, *step.placeholder, step.value);
+    content_ = ReplaceAllNoCase(content_, kPageIndex, std::to_string(pageIndex_));
+}
+
+void THTMLTemplate::SetApiPath(const std::string& path) {
+    content_ = ReplaceAllNoCase(content_, kApiPath, path);
+}
+
+void THTMLTemplate::SetCommonPath(const std::string& path) {
+    content_ = ReplaceAllNoCase(content_, kCommonPath, path);
+}
+
+void THTMLTemplate::CleanUp() {
+    content_ = RemovePlaceholderSpans(std::move(content_), "<!--", "//-->");
+    content_ = RemovePlaceholderSpans(std::move(content_), "*[", "]*");
+}
+
+bool THTMLTemplate::SaveToFile(const fs::path& file) const {
+    std::error_code ec;
+    if (file.has_parent_path())
+        fs::create_directories(file.parent_path(), ec);
+    return WriteFileAtomic(file, content_);
+}
+
+const TLexiconEntries* THTMLTemplate::Lexicon() {
+    if (!lexiconRead_) {
+        lexiconRead_ = true;
+        std::error_code ec;
+        lexicon_.reset();
+        if (fs::is_regular_file(course_.lexiconFile, ec))
+            lexicon_ = ReadLexiconEntries(course_.lexiconFile);
+    }
+    return lexicon_ ? &*lexicon_ : nullptr;
+}
+
+std::string THTMLTemplate::ApplyLexicon(const std::string& text) {
+    const TLexiconEntries* entries = Lexicon();
+    if (!entries)
+        return text;
+    const std::string folder = mode_ == tmPreviewWindow ? "lexicon/" : "../../lexicon/";
+    std::string result = text;
+    for (const auto& entry : *entries) {
+        const std::string& key = entry.first;
+        if (key.empty())
+            continue;
+        const std::string openTag = "<a href=\"#\" onClick=\"openLexicon('" + folder + "','" +
+                                    LexiconKeyArgument(key) + "')\">";
+        result = EncodeText(InsertWordLinks(DecodeText(result), key, openTag));
+    }
+    return result;
+}
+
+} // namespace vlm

@@ -1,0 +1,180 @@
+#include "render/HTMLTemplate.h"
+
+#include "common/FileWrite.h"
+#include "common/StringTools.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using namespace vlm;
+
+namespace {
+
+// Every mode placeholder once, the resources folder three times.
+const char* kModeTemplate = "<!-- jscript:body.onload //-->|<!-- JSCRIPT:BODY.ONUNLOAD //-->|"
+                            "<!-- jscript:body.begin //-->|<!-- jscript:body.end //-->|"
+                            "<!-- path:resources:absolute //-->|<!-- path:resources //-->|"
+                            "<!-- Path:Resources //-->|<!-- path:resources //-->|"
+                            "<!-- program:pageIndex //-->|<!-- jscript:body.onload //-->";
+
+class TemplateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / "vlm_html_template";
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        emptyPage = dir / "p00001" / "_page.xmp";
+        fs::create_directories(emptyPage.parent_path());
+        ASSERT_TRUE(WriteFileBytes(emptyPage, "<document id=\"{D}\">\r\n  <info />\r\n  <page "
+                                              "id=\"{P}\" />\r\n</document>\r\n"));
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path dir, emptyPage;
+};
+
+} // namespace
+
+TEST_F(TemplateTest, ModeReplacementsTable) {
+    struct Case {
+        int mode;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {0, "<!-- jscript:body.onload //-->|<!-- JSCRIPT:BODY.ONUNLOAD //-->|"
+            "<!-- jscript:body.begin //-->|<!-- jscript:body.end //-->|"
+            "<!-- path:resources:absolute //-->|<!-- path:resources //-->|"
+            "<!-- Path:Resources //-->|<!-- path:resources //-->|-1|"
+            "<!-- jscript:body.onload //-->"},
+        {1, "page.create(); launchStep(0);|page.free();|page.state=psView;\r|"
+            "<!-- jscript:body.end //-->|false|C:/course/res/|C:/course/res/|C:/course/res/|-1|"
+            "<!-- jscript:body.onload //-->"},
+        {2, "page.create();|page.free();|page.state=psPreview;\r|<!-- jscript:body.end //-->|"
+            "false|C:/course/res/|C:/course/res/|C:/course/res/|-1|"
+            "<!-- jscript:body.onload //-->"},
+        {3, "<!-- jscript:body.onload //-->|page.free(); page = null;|page.state=psDesigning;\r|"
+            "page.create();|false|C:/course/res/|C:/course/res/|C:/course/res/|-1|"
+            "<!-- jscript:body.onload //-->"},
+        {4, "page.create(); launchStep(0);|page.free(); page = null;|page.state=psNormal;\r|"
+            "<!-- jscript:body.end //-->|true|../resources/|../resources/|../resources/|-1|"
+            "<!-- jscript:body.onload //-->"},
+        {5, "page.create(); launchStep(0);|page.free(); page = null;|page.setIsExam(true);\r|"
+            "<!-- jscript:body.end //-->|true|../resources/|../resources/|../resources/|-1|"
+            "<!-- jscript:body.onload //-->"},
+    };
+    for (const auto& c : cases) {
+        THTMLTemplate t(c.mode, nullptr, {"C:\\course\\res\\", {}, 0});
+        t.SetContent(kModeTemplate);
+        t.BuildPage(emptyPage);
+        EXPECT_EQ(t.GetContent(), c.expected) << "mode " << c.mode;
+    }
+}
+
+TEST_F(TemplateTest, PageIndexAndPathsAreReplacedEverywhere) {
+    THTMLTemplate t(tmExport, nullptr);
+    t.SetPageIndex(7);
+    t.SetContent("<!-- program:pageIndex //-->,<!-- PROGRAM:PAGEINDEX //-->;"
+                 "<!-- path:api //-->a.js <!-- path:API //-->b.js;"
+                 "<!-- path:common //-->c.js <!-- path:common //-->d.js");
+    t.BuildPage(emptyPage);
+    t.SetApiPath("../api/");
+    t.SetCommonPath("../../js/");
+    EXPECT_EQ(t.GetContent(), "7,7;../api/a.js ../api/b.js;../../js/c.js ../../js/d.js");
+}
+
+TEST_F(TemplateTest, FailuresHaveTheirFixedTexts) {
+    auto message = [](auto&& f) {
+        try {
+            f();
+        } catch (const std::runtime_error& e) {
+            return std::string(e.what());
+        }
+        return std::string("no exception");
+    };
+    THTMLTemplate t(tmPreview, nullptr);
+    EXPECT_EQ(message([&] { t.BuildPage(dir / "missing.xmp"); }), "No File Found");
+    EXPECT_EQ(message([&] { t.BuildElement(nullptr); }), "No Node Found");
+    THTMLTemplate bad(6, nullptr);
+    EXPECT_EQ(message([&] { bad.BuildPage(emptyPage); }), "Dodefiniowac");
+    THTMLTemplate negative(-1, nullptr);
+    EXPECT_EQ(message([&] { negative.BuildPage(emptyPage); }), "Dodefiniowac");
+}
+
+TEST_F(TemplateTest, CleanUpRemovesEveryPlaceholderAndMacro) {
+    struct Case {
+        const char* content;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"a<!-- x //-->b<!-- x //-->c<!--y//-->d", "abcd"},
+        // An ordinary comment swallows everything up to the next placeholder's end.
+        {"a<!-- note -->b<!-- html:body //-->c", "ac"},
+        {"a<!-- note -->b", "a<!-- note -->b"},
+        {"<!--//-->x*[LANG_KEY]*y*[a]**[b]*", "xy"},
+        {"a*[open", "a*[open"},
+        {"<!-- a <!-- b //-->c<!-- b //-->", "c"},
+    };
+    for (const auto& c : cases) {
+        THTMLTemplate t(tmPreview, nullptr);
+        t.SetContent(c.content);
+        t.CleanUp();
+        EXPECT_EQ(t.GetContent(), c.expected) << c.content;
+    }
+}
+
+TEST_F(TemplateTest, APageWithoutElementsLeavesTheTemplateWithoutPlaceholders) {
+    THTMLTemplate t(tmPreviewWindow, nullptr, {"/course/resources/", {}, 0});
+    t.SetContent("<html><head><!-- jscript:head //--><script><!-- jscript:body //--></script>"
+                 "</head><body onload=\"<!-- jscript:body.onload //-->\">"
+                 "<!-- html:body //--><!-- jscript:LMSManager //--></body></html>");
+    t.BuildPage(emptyPage);
+    t.CleanUp();
+    EXPECT_EQ(t.GetContent(), "<html><head><script></script></head>"
+                              "<body onload=\"page.create(); launchStep(0);\"></body></html>");
+}
+
+TEST_F(TemplateTest, LoadAndSave) {
+    THTMLTemplate t(tmPreview, nullptr);
+    t.SetContent("kept");
+    t.LoadTemplate(dir / "missing.html");
+    EXPECT_EQ(t.GetContent(), "kept");
+    ASSERT_TRUE(WriteFileBytes(dir / "page.html", std::string("a\0b\r\n", 5)));
+    t.LoadTemplate(dir / "page.html");
+    EXPECT_EQ(t.GetContent(), std::string("a\0b\r\n", 5));
+
+    ASSERT_TRUE(t.SaveToFile(dir / "temp" / "deep" / "preview.html"));
+    EXPECT_EQ(ReadFileBytes(dir / "temp" / "deep" / "preview.html"), t.GetContent());
+    ASSERT_TRUE(WriteFileBytes(dir / "blocker", "x"));
+    EXPECT_FALSE(t.SaveToFile(dir / "blocker" / "preview.html"));
+}
+
+TEST_F(TemplateTest, LexiconLinksPointAtTheFolderOfTheOutput) {
+    ASSERT_TRUE(WriteFileBytes(dir / "lexicon.ini", "[LEXICON]\r\nkot=zwierz&#046;\r\n\r\n"));
+    const std::string text = EncodeText("Kot i kotek");
+    const TTemplateCourse course{"", dir / "lexicon.ini", 1};
+    THTMLTemplate preview(tmPreviewWindow, nullptr, course);
+    EXPECT_EQ(
+        preview.ApplyLexicon(text),
+        EncodeText("<a href=\"#\" onClick=\"openLexicon('lexicon/','kot')\">Kot</a> i kotek"));
+    THTMLTemplate exported(tmExport, nullptr, course);
+    EXPECT_EQ(exported.ApplyLexicon(text),
+              EncodeText("<a href=\"#\" onClick=\"openLexicon('../../lexicon/','kot')\">Kot</a> i "
+                         "kotek"));
+    THTMLTemplate none(tmExport, nullptr, {"", dir / "missing.ini", 1});
+    EXPECT_EQ(none.ApplyLexicon(text), text);
+}
+
+TEST_F(TemplateTest, ALexiconKeyCannotBreakTheLinkScript) {
+    ASSERT_TRUE(WriteFileBytes(dir / "lexicon.ini", "[LEXICON]\r\nO'Neil=x\r\n\r\n"));
+    THTMLTemplate t(tmExport, nullptr, {"", dir / "lexicon.ini", 1});
+    EXPECT_EQ(DecodeText(t.ApplyLexicon(EncodeText("Mr O'Neil"))),
+              "Mr <a href=\"#\" onClick=\"openLexicon('../../lexicon/','O\\'Neil')\">O'Neil</a>");
+}
+
+TEST(TemplateReplace, CaseInsensitiveFirstAndAll) {
+    EXPECT_EQ(ReplaceFirstNoCase("aXbxc", "x", "yx"), "ayxbxc");
+    EXPECT_EQ(ReplaceAllNoCase("aXbxc", "x", "yx"), "ayxbyxc");
+    EXPECT_EQ(ReplaceAllNoCase("abc", "", "y"), "abc");
+    EXPECT_EQ(ReplaceFirstNoCase("\xA5x", "\xB9X", "-"), "\xA5x"); // only ASCII letters fold
+}
