@@ -52,9 +52,15 @@ fs::path FindProgramDir(const fs::path& executable, const EnvLookup& env) {
     const fs::path installed = (exeDir / ".." / "share" / "vellumar").lexically_normal();
     if (IsDir(installed))
         return installed;
+    auto holdsData = [&](const fs::path& dir) {
+        return fs::is_regular_file(dir / "configuration" / "definition.xml", ec);
+    };
     for (fs::path dir = exeDir; !dir.empty(); dir = dir.parent_path()) {
-        if (fs::is_regular_file(dir / "configuration" / "definition.xml", ec))
+        if (holdsData(dir))
             return dir;
+        // A build folder inside the source tree sits beside data/.
+        if (holdsData(dir / "data"))
+            return dir / "data";
         if (dir == dir.parent_path())
             break;
     }

@@ -27,7 +27,8 @@ std::filesystem::path ExecutablePath(const std::string& argv0);
 
 // The data folder: $VELLUMAR_HOME, else <exe>/../share/vellumar when it
 // exists, else the first folder holding configuration/definition.xml walking
-// up from the executable's folder, else the executable's folder.
+// up from the executable's folder (each folder's data/ is looked at too, for
+// a build inside the source tree), else the executable's folder.
 std::filesystem::path FindProgramDir(const std::filesystem::path& executable, const EnvLookup& env);
 
 // $XDG_DATA_HOME (default $HOME/.local/share) / "Orvanta/Vellumar 4/4.0".

@@ -41,6 +41,11 @@ TEST(VLMVars, ProgramDirInstalledThenWalkingUp) {
     // A folder holding configuration/definition.xml above the executable.
     WriteText(dir.path() / "build" / "configuration" / "definition.xml", "<x/>");
     EXPECT_EQ(FindProgramDir(exe, Env({})), dir.path() / "build");
+    // A build folder inside the source tree finds data/ beside it.
+    TempDir src;
+    WriteText(src.path() / "data" / "configuration" / "definition.xml", "<x/>");
+    EXPECT_EQ(FindProgramDir(src.path() / "build" / "dev" / "src" / "gui" / "vellumar", Env({})),
+              src.path() / "data");
     // The installed layout wins over walking up.
     fs::create_directories(dir.path() / "build" / "src" / "share" / "vellumar");
     EXPECT_EQ(FindProgramDir(exe, Env({})), dir.path() / "build" / "src" / "share" / "vellumar");
@@ -67,4 +72,13 @@ TEST(VLMVars, DerivedPaths) {
     EXPECT_EQ(p.UserDataDir, fs::path("/home/a/.local/share/Orvanta/Vellumar 4/4.0"));
     EXPECT_TRUE(p.RunTempDir.empty());
     EXPECT_EQ(FolderFileUrl("/a b/"), "file:///a b/");
+}
+
+TEST(VLMVars, TestProgramFindsTheSourceTreeData) {
+    const fs::path data = fs::path(VLM_DATA_DIR).lexically_normal();
+    const fs::path exe = ExecutablePath("");
+    const auto rel = exe.lexically_relative(data.parent_path());
+    if (rel.empty() || *rel.begin() == "..")
+        GTEST_SKIP() << "built outside the source tree";
+    EXPECT_EQ(FindProgramDir(exe, Env({})), data);
 }
