@@ -270,4 +270,4 @@ function build(page, outFile, options) {
   return content;
 }
 
-module.exports = { TestPage, build, LIB, DATA, COMPONENTS, urlEncode, cleanUp, escapeValue };
+module.exports = { TestPage, build, LIB, DATA, COMPONENTS, urlEncode, urlDecode, cleanUp, escapeValue };
