@@ -69,7 +69,10 @@ std::string EscapeScriptString(std::string_view text, bool keepLineBreaks) {
 // A text parameter as a script string literal: the stored "\n" pairs are
 // line breaks, which the literal carries as escapes so the script stays valid.
 std::string TextParameter(const std::string& stored) {
-    return "\"" + EscapeScriptString(ReplaceAll(stored, "\\n", "\r\n"), true) + "\"";
+    std::string literal(1, '"');
+    literal += EscapeScriptString(ReplaceAll(stored, "\\n", "\r\n"), true);
+    literal += '"';
+    return literal;
 }
 
 std::string PropertyValue(const TjanXMLNode& element, const std::string& name,
