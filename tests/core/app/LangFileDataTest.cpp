@@ -151,21 +151,30 @@ const std::pair<const char*, int> kRequired[] = {
 };
 
 // Every key passed as a literal to LangText or GetLangText in the program's
-// sources and in the component pages.
+// sources and in the component pages, and every "*[key]*" marker of the
+// editor and action parameter pages (the editor replaces them by language texts).
 std::set<std::string> KeysUsedByTheProgram() {
     static const std::regex call(R"re((?:LangText|GetLangText)\s*\(\s*["']([A-Za-z0-9_]+)["'])re");
+    static const std::regex marker(R"re(\*\[([A-Za-z0-9_]+)\]\*)re");
     std::set<std::string> keys;
     for (const fs::path& root : {kDataDir.parent_path() / "src", kDataDir / "components"}) {
         if (!fs::exists(root))
             continue;
         for (const auto& entry : fs::recursive_directory_iterator(root)) {
-            const auto ext = entry.path().extension();
+            const fs::path& file = entry.path();
+            const auto ext = file.extension();
             if (!entry.is_regular_file() ||
                 (ext != ".cpp" && ext != ".h" && ext != ".html" && ext != ".js"))
                 continue;
-            const std::string text = ReadAll(entry.path());
+            const std::string text = ReadAll(file);
             for (std::sregex_iterator m(text.begin(), text.end(), call), end; m != end; ++m)
                 keys.insert((*m)[1]);
+            const bool editorPage = file.filename() == "editor.html" ||
+                                    file.filename() == "style.html" ||
+                                    file.parent_path().filename() == "actions";
+            if (editorPage)
+                for (std::sregex_iterator m(text.begin(), text.end(), marker), end; m != end; ++m)
+                    keys.insert((*m)[1]);
         }
     }
     return keys;
