@@ -267,16 +267,25 @@ std::string THTMLTemplate::ApplyLexicon(const std::string& text) {
     if (!entries)
         return text;
     const std::string folder = mode_ == tmPreviewWindow ? "lexicon/" : "../../lexicon/";
-    std::string result = text;
+    // Each key decodes, links and encodes the text again. A key that does not
+    // occur leaves the decoded text as it is, so when encoding that gives
+    // back the same text the step can be skipped: same result, and a large
+    // lexicon does not cost two codec runs per key and element.
+    std::string encoded = text;
+    std::string decoded = DecodeText(encoded);
+    bool stable = EncodeText(decoded) == encoded;
     for (const auto& entry : *entries) {
         const std::string& key = entry.first;
-        if (key.empty())
+        const bool occurs = !key.empty() && FindNoCase(decoded, key, 0) != std::string::npos;
+        if (!occurs && stable)
             continue;
         const std::string openTag = "<a href=\"#\" onClick=\"openLexicon('" + folder + "','" +
                                     LexiconKeyArgument(key) + "')\">";
-        result = EncodeText(InsertWordLinks(DecodeText(result), key, openTag));
+        encoded = EncodeText(occurs ? InsertWordLinks(decoded, key, openTag) : decoded);
+        decoded = DecodeText(encoded);
+        stable = EncodeText(decoded) == encoded;
     }
-    return result;
+    return encoded;
 }
 
 } // namespace vlm

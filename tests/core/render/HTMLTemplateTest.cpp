@@ -178,3 +178,29 @@ TEST(TemplateReplace, CaseInsensitiveFirstAndAll) {
     EXPECT_EQ(ReplaceAllNoCase("abc", "", "y"), "abc");
     EXPECT_EQ(ReplaceFirstNoCase("\xA5x", "\xB9X", "-"), "\xA5x"); // only ASCII letters fold
 }
+
+TEST_F(TemplateTest, LexiconLinksMatchTheKeyByKeyCodecRuns) {
+    // Texts whose decoding and encoding do not give them back unchanged must
+    // still come out as running the codec for every key gives them.
+    ASSERT_TRUE(WriteFileBytes(
+        dir / "lexicon.ini", "[LEXICON]\r\nkot=a\r\n=empty\r\nnikt=b\r\npies=c\r\nKOT=d\r\n\r\n"));
+    const char* texts[] = {"Kot+i+pies",
+                           "x%0D%0Ay",
+                           "a%26nbsp%3Bb+kot",
+                           "%24+dolar+%3cb%3e",
+                           "nic+tu+nie+ma",
+                           "kot%2Bpies",
+                           "%E6ma+kot",
+                           "%3Ca+href%3D%22x%22%3Ekot%3C%2Fa%3E+kot",
+                           ""};
+    const std::string keys[] = {"kot", "", "nikt", "pies", "KOT"};
+    for (const char* text : texts) {
+        std::string expected = text;
+        for (const auto& key : keys)
+            expected = EncodeText(InsertWordLinks(
+                DecodeText(expected), key,
+                "<a href=\"#\" onClick=\"openLexicon('../../lexicon/','" + key + "')\">"));
+        THTMLTemplate t(tmExport, nullptr, {"", dir / "lexicon.ini", 1});
+        EXPECT_EQ(t.ApplyLexicon(text), expected) << text;
+    }
+}
