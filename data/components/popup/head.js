@@ -15,8 +15,8 @@ VLM.WindowBox = {
     this.extra = VLM.el("div", "vlm-extra", this.body);
     var bar = VLM.el("div", "vlm-bar", root), b = VLM.el("button", "", bar);
     b.type = "button";
-    b.textContent = p.closeCaption || "OK";
-    if (!p.closeCaption) b.setAttribute("aria-label", "OK");
+    // Without a caption from the course the button shows a close sign only.
+    b.textContent = p.closeCaption || "\u00D7";
     b.onclick = function () { self.hide(); };
     this.closeButton = b;
     if (VLM.bool(p.modal)) {
