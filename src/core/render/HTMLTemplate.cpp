@@ -1,5 +1,6 @@
 #include "render/HTMLTemplate.h"
 
+#include "common/Encoding.h"
 #include "common/FileWrite.h"
 #include "common/StringTools.h"
 #include "page/ComponentsManager.h"
@@ -118,6 +119,12 @@ THTMLTemplate::THTMLTemplate(int mode, TComponentsCollection* components, TTempl
                              TSnippetCache* snippets)
     : mode_(mode), components_(components), course_(std::move(course)),
       snippets_(snippets ? snippets : &ownSnippets_), resourcesPath_(course_.resourcesPath) {}
+
+void THTMLTemplate::SetResourcesFolder(const fs::path& folder) {
+    resourcesPath_ = PathToCp1250(folder);
+    if (!resourcesPath_.empty() && resourcesPath_.back() != '/' && resourcesPath_.back() != '\\')
+        resourcesPath_ += '/';
+}
 
 void THTMLTemplate::LoadTemplate(const fs::path& file) {
     std::error_code ec;

@@ -42,6 +42,8 @@ public:
     int Mode() const { return mode_; }
     const std::string& ResourcesPath() const { return resourcesPath_; }
     void SetResourcesPath(std::string path) { resourcesPath_ = std::move(path); }
+    // A folder on disk as the path text, with its trailing separator.
+    void SetResourcesFolder(const std::filesystem::path& folder);
     int PageIndex() const { return pageIndex_; }
     void SetPageIndex(int index) { pageIndex_ = index; }
 

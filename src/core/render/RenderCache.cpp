@@ -1,5 +1,6 @@
 #include "render/RenderCache.h"
 
+#include "app/ProgramOptions.h"
 #include "common/FileWrite.h"
 #include "common/FilesTools.h"
 
@@ -26,6 +27,11 @@ std::uintmax_t LimitBytes(int megabytes) {
 
 TRenderCache::TRenderCache(fs::path cacheFolder, int cacheSizeMB)
     : folder_(std::move(cacheFolder)), cacheSizeMB_(cacheSizeMB) {}
+
+TRenderCache TRenderCache::FromOptions(const fs::path& userDataDir, const TOptions& options) {
+    return TRenderCache(CacheFolderFor(userDataDir),
+                        OptionInteger(options.GetOption(kOptCacheSize), kDefaultCacheSize));
+}
 
 fs::path TRenderCache::CacheFolderFor(const fs::path& userDataDir) {
     return userDataDir / "cache";

@@ -10,11 +10,17 @@
 
 namespace vlm {
 
+class TOptions;
+
 class TRenderCache {
 public:
     // `cacheSizeMB` is the option "CacheSize" (megabytes).
     TRenderCache(std::filesystem::path cacheFolder, int cacheSizeMB);
 
+    // The cache below UserDataDir with the limit of the option "CacheSize"
+    // (its default when the option is missing).
+    static TRenderCache FromOptions(const std::filesystem::path& userDataDir,
+                                    const TOptions& options);
     // UserDataDir + "cache/".
     static std::filesystem::path CacheFolderFor(const std::filesystem::path& userDataDir);
 

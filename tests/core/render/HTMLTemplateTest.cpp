@@ -71,6 +71,16 @@ TEST_F(TemplateTest, ModeReplacementsTable) {
     }
 }
 
+TEST_F(TemplateTest, TheResourcesFolderOfAnotherSourceEndsWithASeparator) {
+    THTMLTemplate t(tmPreview, nullptr, {"/course/resources/", {}, 0});
+    EXPECT_EQ(t.ResourcesPath(), "/course/resources/");
+    t.SetResourcesFolder("/templates/t1/resources");
+    EXPECT_EQ(t.ResourcesPath(), "/templates/t1/resources/");
+    t.SetContent("<!-- path:resources //-->a.png");
+    t.BuildPage(emptyPage);
+    EXPECT_EQ(t.GetContent(), "/templates/t1/resources/a.png");
+}
+
 TEST_F(TemplateTest, PageIndexAndPathsAreReplacedEverywhere) {
     THTMLTemplate t(tmExport, nullptr);
     t.SetPageIndex(7);

@@ -1,5 +1,7 @@
 #include "render/RenderCache.h"
 
+#include "app/MemorySettingsStore.h"
+#include "app/ProgramOptions.h"
 #include "common/FileWrite.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +52,17 @@ TEST(RenderCacheNames, Md5OfTheHtmlInLowerCaseHexThenTheKey) {
               "900150983cd24fb0d6963f7d28e17f72.{0A-1B}");
     EXPECT_EQ(TRenderCache::CacheFolderFor("/home/u/.local/share/Orvanta/Vellumar 4/4.0"),
               fs::path("/home/u/.local/share/Orvanta/Vellumar 4/4.0/cache"));
+}
+
+TEST(RenderCacheNames, TheLimitComesFromTheCacheSizeOption) {
+    MemorySettingsStore store;
+    TOptions options(store, ProgramOptionsKey());
+    EXPECT_EQ(TRenderCache::FromOptions("/u", options).CacheSize(), 40); // no option yet
+    RegisterProgramOptions(options, {});
+    options.SetOption(kOptCacheSize, std::int32_t{12});
+    const auto cache = TRenderCache::FromOptions("/u", options);
+    EXPECT_EQ(cache.CacheSize(), 12);
+    EXPECT_EQ(cache.CacheFolder(), fs::path("/u/cache"));
 }
 
 TEST(RenderCacheNames, PngSizeReadsTheHeaderAndRefusesOtherFiles) {
