@@ -12,7 +12,7 @@
 namespace vlm {
 
 class TjanXMLNode;
-class TjanXMLTree;
+class TXMPDocument;
 
 class TProjectResourcesItem {
 public:
@@ -61,6 +61,20 @@ public:
     // Recomputes the digest of the entry's file in the folder; a changed
     // digest is stored with the file's current size.
     void Rehash(const std::filesystem::path& folder, int index);
+
+    // The resource step of a page import. Loads `sourcePage` into `page` (set
+    // up by the caller with the designer's definitions), brings the files its
+    // path values name from the other course's resources folder into this
+    // course's (`courseDir` + "resources"), reusing files of the same content
+    // under their names and copying the others under unique names (this
+    // register is saved at once after each addition), and saves the page with
+    // its references changed as `targetPage`. A value that is not a plain
+    // file name ("/", "", "..", a drive or an absolute path) is left as it
+    // is and nothing is read or copied for it.
+    void MergePageResources(TXMPDocument& page, const std::filesystem::path& sourcePage,
+                            const std::filesystem::path& targetPage,
+                            const std::filesystem::path& sourceCourseDir,
+                            const std::filesystem::path& courseDir, Progress& progress);
 
 private:
     void CheckIndex(int index) const;

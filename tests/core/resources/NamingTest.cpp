@@ -1,3 +1,4 @@
+#include "resources/ResourceFolder.h"
 #include "resources/ResourceKinds.h"
 #include "resources/ResourcesNewName.h"
 
@@ -91,6 +92,34 @@ TEST(ResourceKinds, ListsFilesOfTheModeOnly) {
     EXPECT_EQ(list[1].size, 4u);
     EXPECT_EQ(ListResourcesOfMode(dir.path(), 3).size(), 1u);
     EXPECT_TRUE(ListResourcesOfMode(dir / "missing", 1).empty());
+}
+
+} // namespace
+} // namespace vlm
+
+namespace vlm {
+namespace {
+
+TEST(ResourceFolder, PlainFileNamesOnly) {
+    for (const char* ok : {"a.png", "..a", "a..b", "*0", ".hidden"})
+        EXPECT_TRUE(IsPlainFileName(ok)) << ok;
+    const std::string bad[] = {
+        "",    ".",           "..",        "../a",    "..\\a",
+        "a/b", "/etc/passwd", "C:\\a.png", "c:a.png", std::string("a\0b", 3)};
+    for (const auto& name : bad)
+        EXPECT_FALSE(IsPlainFileName(name)) << name;
+}
+
+TEST(ResourceFolder, FindsFilesWhateverTheirCase) {
+    test::TempFolder dir;
+    dir.Write("Photo.JPG", "x");
+    dir.Write("folder.png/x", "x");
+    EXPECT_EQ(FindFileNoCase(dir.path(), "photo.jpg"), dir / "Photo.JPG");
+    EXPECT_EQ(FindFileNoCase(dir.path(), "Photo.JPG"), dir / "Photo.JPG");
+    EXPECT_FALSE(FindFileNoCase(dir.path(), "folder.png")); // not a file
+    EXPECT_FALSE(FindFileNoCase(dir.path(), "../" + dir.path().filename().string() + "/Photo.JPG"));
+    EXPECT_TRUE(EntryExistsNoCase(dir.path(), "FOLDER.PNG"));
+    EXPECT_FALSE(EntryExistsNoCase(dir.path(), "other.png"));
 }
 
 } // namespace
