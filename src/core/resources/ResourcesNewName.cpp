@@ -83,4 +83,12 @@ std::string ProposeResourceNewName(const std::filesystem::path& folder, const st
     return proposal;
 }
 
+std::optional<std::filesystem::path> ResourceImportTarget(const std::filesystem::path& folder,
+                                                          const std::string& name) {
+    const std::string normalised = ResourceFileName(name);
+    if (!IsPlainFileName(normalised))
+        return std::nullopt;
+    return folder / DiskName(normalised);
+}
+
 } // namespace vlm

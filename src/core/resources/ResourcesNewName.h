@@ -2,6 +2,7 @@
 // Names of files imported into a course's resources folder.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace vlm {
@@ -16,5 +17,10 @@ std::string ResourceFileName(const std::string& name);
 // every byte but ASCII letters, digits, space, "." and "_" turned into "_".
 // Existence ignores case, as the register does.
 std::string ProposeResourceNewName(const std::filesystem::path& folder, const std::string& name);
+
+// The file an import under `name` writes: the folder + ResourceFileName(name);
+// none when the normalised name is not a file name ("", "." or "..").
+std::optional<std::filesystem::path> ResourceImportTarget(const std::filesystem::path& folder,
+                                                          const std::string& name);
 
 } // namespace vlm

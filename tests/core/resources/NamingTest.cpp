@@ -1,5 +1,6 @@
 #include "resources/ResourceFolder.h"
 #include "resources/ResourceKinds.h"
+#include "resources/ResourcePreview.h"
 #include "resources/ResourcesNewName.h"
 
 #include "TempFolder.h"
@@ -120,6 +121,33 @@ TEST(ResourceFolder, FindsFilesWhateverTheirCase) {
     EXPECT_FALSE(FindFileNoCase(dir.path(), "../" + dir.path().filename().string() + "/Photo.JPG"));
     EXPECT_TRUE(EntryExistsNoCase(dir.path(), "FOLDER.PNG"));
     EXPECT_FALSE(EntryExistsNoCase(dir.path(), "other.png"));
+}
+
+} // namespace
+} // namespace vlm
+
+namespace vlm {
+namespace {
+
+TEST(ResourceImportTarget, NormalisedNameInsideTheFolder) {
+    const std::filesystem::path folder = "/course/resources";
+    EXPECT_EQ(ResourceImportTarget(folder, "\x8Cmig\xB3o 2.JPG"), folder / "_miglo_2.JPG");
+    EXPECT_EQ(ResourceImportTarget(folder, "../../x.png"), folder / ".._.._x.png");
+    for (const char* bad : {"", ".", ".."})
+        EXPECT_FALSE(ResourceImportTarget(folder, bad)) << bad;
+}
+
+TEST(ResourcePreview, FillsTheModesTemplate) {
+    test::TempFolder program;
+    program.Write("configuration/Resources/previewImage.html",
+                  "<img src=\"*[src]*\"><a href=\"*[src]*\">*[src]</a>");
+    const auto pic = program.Write("res/p.png", "x");
+    const std::string src = pic.string();
+    EXPECT_EQ(ResourcePreviewText(program.path(), 1, pic),
+              "<img src=\"" + src + "\"><a href=\"" + src + "\">*[src]</a>");
+    EXPECT_FALSE(ResourcePreviewText(program.path(), 1, program / "res/missing.png"));
+    EXPECT_FALSE(ResourcePreviewText(program.path(), 2, pic)); // no video template installed
+    EXPECT_FALSE(ResourcePreviewText(program.path(), 4, pic)); // a document previews itself
 }
 
 } // namespace
