@@ -1,0 +1,135 @@
+// Checks the shipped course and page templates: every course template is a
+// readable project whose page folders exist, every XML file is in the
+// writer's layout, and pages use only classes of the component library and
+// media that ship beside them.
+#include "page/janXMLTree.h"
+#include "project/Project.h"
+
+#include "fakes/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using vlm::TjanXMLNode;
+using vlm::TjanXMLTree;
+
+namespace {
+
+const fs::path kDataDir = VLM_DATA_DIR;
+const char* const kLanguages[] = {"PL", "EN", "DE", "FR"};
+
+std::string ReadAll(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Reads an XML file and checks that writing it back gives the same bytes.
+void LoadWriterLayout(const fs::path& file, TjanXMLTree& tree) {
+    tree.LoadFromFile(file);
+    EXPECT_EQ(tree.AsText(), ReadAll(file)) << file;
+}
+
+std::vector<fs::path> CourseTemplates() {
+    std::vector<fs::path> folders;
+    for (const char* lang : kLanguages)
+        for (const auto& entry : fs::directory_iterator(kDataDir / "templates_project" / lang))
+            if (entry.is_directory())
+                folders.push_back(entry.path());
+    return folders;
+}
+
+// The page's elements are of known classes and their media lie in `resources`.
+void CheckPage(const fs::path& file, const fs::path& resources) {
+    TjanXMLTree tree;
+    LoadWriterLayout(file, tree);
+    const TjanXMLNode* document = tree.FindDescendant("document");
+    ASSERT_NE(document, nullptr) << file;
+    EXPECT_NE(document->FindChild("info"), nullptr) << file;
+    EXPECT_NE(document->FindChild("page"), nullptr) << file;
+    for (const auto& element : document->Children()) {
+        if (element->Name() == "info" || element->Name() == "page")
+            continue;
+        EXPECT_TRUE(fs::exists(kDataDir / "components" / element->Name() / "definition.xml"))
+            << file << ": unknown class " << element->Name();
+        for (const char* attribute : {"src", "buttonSrc", "poster"}) {
+            const std::string value = element->GetAttributeText(attribute);
+            const std::string prefix = "..\\resources\\";
+            if (value.rfind(prefix, 0) == 0) {
+                EXPECT_TRUE(fs::exists(resources / value.substr(prefix.size())))
+                    << file << ": " << value;
+            }
+        }
+    }
+}
+
+} // namespace
+
+TEST(TemplatesData, EveryLanguageHasItsCourseTemplates) {
+    for (const char* lang : kLanguages) {
+        int count = 0;
+        for (const auto& entry : fs::directory_iterator(kDataDir / "templates_project" / lang))
+            count += entry.is_directory();
+        EXPECT_GE(count, 3) << lang;
+    }
+}
+
+TEST(TemplatesData, CourseTemplatesAreReadableProjectsWithTheirPages) {
+    for (const fs::path& folder : CourseTemplates()) {
+        TjanXMLTree info;
+        LoadWriterLayout(folder / "info.xml", info);
+        const TjanXMLNode* caption = info.FindDescendant("caption");
+        ASSERT_NE(caption, nullptr) << folder;
+        EXPECT_FALSE(caption->Text().empty()) << folder;
+
+        const fs::path file = folder / "data.vlmproject";
+        const std::string bytes = ReadAll(file);
+        EXPECT_EQ(bytes.rfind("[VELLUMAR]\r\n", 0), 0u) << file;
+        vlm::test::FakeUserPrompt prompt;
+        vlm::TProject project(prompt);
+        ASSERT_NO_THROW(project.LoadFromFile(file)) << file;
+        EXPECT_TRUE(prompt.calls.empty()) << file;
+        EXPECT_EQ(project.ToText(), bytes) << file; // byte for byte the writer's form
+        ASSERT_GE(project.ItemCount(), 2) << file;
+
+        const fs::path data = folder / "data";
+        TjanXMLTree register_;
+        LoadWriterLayout(data / "resources.xml", register_);
+        for (const auto& item : project.Items) {
+            char page[8];
+            std::snprintf(page, sizeof page, "p%05d", item->Id);
+            if (item->PageType == vlm::ptContent)
+                CheckPage(data / page / "_page.xmp", data / "resources");
+        }
+    }
+}
+
+TEST(TemplatesData, PageTemplatesNameThemselvesInEveryLanguage) {
+    int count = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(kDataDir / "templates_page")) {
+        if (entry.path().extension() != ".xmt")
+            continue;
+        ++count;
+        CheckPage(entry.path(), entry.path().parent_path() / "resources");
+        TjanXMLTree tree;
+        tree.LoadFromFile(entry.path());
+        const TjanXMLNode* info = tree.FindDescendant("info");
+        ASSERT_NE(info, nullptr) << entry.path();
+        for (const char* node : {"caption", "description", "group"}) {
+            std::set<std::string> languages;
+            for (const auto& child : info->Children())
+                if (child->Name() == node && !child->Text().empty())
+                    languages.insert(child->GetAttributeText("lang"));
+            EXPECT_EQ(languages.size(), 4u) << entry.path() << " " << node;
+        }
+    }
+    EXPECT_GE(count, 9);
+}
