@@ -59,7 +59,9 @@ std::string FormatWithArg(const std::string& pattern, const std::string& arg) {
 }
 
 // File names on disk are UTF-8; messages are cp1250 text.
-std::string PathText(const std::filesystem::path& path) { return PathToCp1250(path); }
+std::string PathText(const std::filesystem::path& path) {
+    return PathToCp1250(path);
+}
 
 int ParseInt(const std::string& text) {
     const char* begin = text.data();
