@@ -138,7 +138,7 @@ def typed_answer(t):
 
 
 def drag_drop(t):
-    t.el("text", 30, 20, 740, 80, text=dict(
+    t.el("text", 30, 20, 740, 100, text=dict(
         PL="<h2>Ćwiczenie</h2><p>Przeciągnij każde zwierzę do właściwej grupy.</p>",
         EN="<h2>Exercise</h2><p>Drag each animal into the right group.</p>",
         DE="<h2>Übung</h2><p>Ziehen Sie jedes Tier in die richtige Gruppe.</p>",
@@ -150,7 +150,7 @@ def drag_drop(t):
                (dict(PL="Kot", EN="Cat", DE="Katze", FR="Chat"), mammals),
                (dict(PL="Sowa", EN="Owl", DE="Eule", FR="Chouette"), birds)]
     for i, (a, basket) in enumerate(animals):
-        t.el("DDElement", 60 + 175 * i, 130, 150, 40, caption=a, correctAnswer=basket.get("name"))
+        t.el("DDElement", 60 + 175 * i, 140, 150, 40, caption=a, correctAnswer=basket.get("name"))
     t.on(t.el("button", 60, 440, 220, 44, caption=CHECK), "onclick", t.page, "check")
 
 

@@ -6,12 +6,28 @@ from vlmxml import Node, guid, url_encode
 # Properties whose values the HTML editors store URL-encoded.
 ENCODED = {"text", "caption", "title", "correctAnswer", "alt", "placeholder", "tooltip",
            "closeCaption", "items", "prompt", "value"}
-# Property values whose cp1250 text may hold characters the page must not see raw.
+# Properties holding HTML.
+HTML = {"text"}
 DATE = "2026.12.10 10:00"
 AUTHOR = "Orvanta"
 
 
+def _html_entities(text):
+    """Rich text is HTML: letters that cp1250 lacks (French è, à ...) become
+    character references instead of being folded."""
+    out = []
+    for ch in text:
+        try:
+            ch.encode("cp1250")
+            out.append(ch)
+        except UnicodeEncodeError:
+            out.append("&#%d;" % ord(ch))
+    return "".join(out)
+
+
 def stored(name, value):
+    if name in HTML:
+        value = _html_entities(value)
     return url_encode(value) if name in ENCODED else value
 
 
