@@ -1,0 +1,230 @@
+/* The course frame set (index.html of the offline and AICC layouts): a tree frame
+   (ds_tree.html), a content frame and a navigation bar. Opened from file:// each
+   frame is its own origin, so the frames are never scripted: the tree and the pages
+   send messages (postMessage) and the host answers with messages or by setting the
+   address of its own frames. */
+var VLMHost = (function () {
+  "use strict";
+
+  var HOST = "vellumar-host", PAGE = "vellumar-page", TREE = "vellumar-tree", LMS = "vellumar-lms";
+  var entries = [], current = -1, started = false, leaving = null;
+  var config = {
+    startPageId: null,     // page id to show first (AICC web launch "page=")
+    singlePage: false,     // only the start page: no tree, no walking (an LMS launched one unit)
+    decorate: null,        // function (url, entry) -> url: adds launch parameters for the pages
+    handshake: false,      // ask the page to close its LMS session before it is replaced
+    onResult: null,        // function (message): exercise results of the pages
+    onAnswers: null,       // function (message): answers a page wants kept
+    onPageLoaded: null,    // function (message, frameWindow)
+    onExit: null           // function (done): the exit button; null hides it
+  };
+
+  function $(id) { return document.getElementById(id); }
+
+  function post(win, msg) {
+    if (!win) return;
+    msg.protocol = HOST;
+    msg.version = 1;
+    win.postMessage(msg, "*");
+  }
+
+  function contentWindow() { var f = $("vlmContentFrame"); return f ? f.contentWindow : null; }
+  function treeWindow() { var f = $("vlmTreeFrame"); return f ? f.contentWindow : null; }
+
+  // Addresses come from a script, where "&amp;" stays as written.
+  function address(entry) {
+    var url = String(entry.address || "").replace(/&amp;/g, "&");
+    if (url === "") url = "ds_blank.html";
+    return config.decorate ? config.decorate(url, entry) : url;
+  }
+
+  function isBlank(entry) {
+    return /src=(\.\.%2F)?(ds_)?blank\.html$/i.test(String(entry.address || ""));
+  }
+
+  // Position numbers of the course count the root as 1; the tree lists the root
+  // only when it is the whole course (page id 1).
+  function indexOfPosition(pos) {
+    pos = parseInt(pos, 10);
+    if (isNaN(pos)) return -1;
+    if (entries.length === 1 && entries[0].pageId === 1) return pos === 1 ? 0 : -1;
+    var i = pos - 2;
+    return i >= 0 && i < entries.length ? i : -1;
+  }
+
+  function step(from, dir) {
+    for (var i = from + dir; i >= 0 && i < entries.length; i += dir) {
+      if (!isBlank(entries[i])) return i;
+    }
+    return -1;
+  }
+
+  function update() {
+    var e = entries[current];
+    var title = $("vlmTitle");
+    if (title) title.textContent = e ? e.title : "";
+    var counter = $("vlmCounter");
+    if (counter) {
+      var n = 0, at = 0;
+      for (var i = 0; i < entries.length; i++) {
+        if (isBlank(entries[i])) continue;
+        n++;
+        if (i <= current) at = n;
+      }
+      counter.textContent = n ? at + " / " + n : "";
+    }
+    if ($("vlmPrev")) $("vlmPrev").disabled = step(current, -1) < 0;
+    if ($("vlmNext")) $("vlmNext").disabled = step(current, 1) < 0;
+    post(treeWindow(), { type: "current", index: current });
+  }
+
+  function navigate(url) {
+    var f = $("vlmContentFrame");
+    if (!f) return;
+    var go = function () { leaving = null; f.src = url; };
+    if (!config.handshake) return go();
+    // Let the page close its LMS session first; do not wait forever.
+    leaving = { go: go, timer: window.setTimeout(go, 3000) };
+    post(contentWindow(), { type: "leave" });
+  }
+
+  function open(i) {
+    if (i < 0 || i >= entries.length) return false;
+    if (config.singlePage && started && i !== current) return false;
+    current = i;
+    started = true;
+    navigate(address(entries[i]));
+    update();
+    return true;
+  }
+
+  function startIndex() {
+    if (config.startPageId !== null) {
+      for (var i = 0; i < entries.length; i++) if (String(entries[i].pageId) === String(config.startPageId)) return i;
+    }
+    return isBlank(entries[0] || {}) ? step(0, 1) : 0;
+  }
+
+  function requestUrl(type, target) {
+    return "pages/lmsrequest/lmsrequest.html?type=" + type + "&src=" + encodeURIComponent(target);
+  }
+
+  function safeUrl(url) {
+    url = String(url || "");
+    return /^(https?|file):/i.test(url) ? url : "";
+  }
+
+  function showLexicon(url) {
+    url = safeUrl(url);
+    if (!url) return;
+    var panel = $("vlmLexicon");
+    if (!panel) return;
+    panel.hidden = false;
+    document.body.className += /vlm-lexicon-open/.test(document.body.className) ? "" : " vlm-lexicon-open";
+    $("vlmLexiconFrame").src = url;
+  }
+
+  function hideLexicon() {
+    var panel = $("vlmLexicon");
+    if (panel) panel.hidden = true;
+    document.body.className = document.body.className.replace(/\s*vlm-lexicon-open/g, "");
+  }
+
+  function onPageMessage(m, source) {
+    switch (m.type) {
+      case "pageLoaded":
+        var i = indexOfPosition(m.pageIndex);
+        if (i >= 0 && i !== current && !config.singlePage) { current = i; update(); }
+        if (config.onPageLoaded) config.onPageLoaded(m, source);
+        break;
+      case "goToPage": open(indexOfPosition(m.target)); break;
+      case "nextPage": open(step(current, 1)); break;
+      case "prevPage": open(step(current, -1)); break;
+      case "openUrl":
+        var url = safeUrl(m.url);
+        if (url && !config.singlePage) navigate(requestUrl("http", url));
+        break;
+      case "openLexicon": showLexicon(m.url); break;
+      case "pageResult": if (config.onResult) config.onResult(m); break;
+    }
+  }
+
+  function onMessage(ev) {
+    var m = ev.data;
+    if (!m || typeof m !== "object") return;
+    if (m.protocol === TREE && ev.source === treeWindow()) {
+      if (m.type === "tree" && m.entries && m.entries.length !== undefined) {
+        entries = m.entries;
+        if (!started) open(startIndex()); else update();
+      } else if (m.type === "open") {
+        open(parseInt(m.index, 10));
+      }
+    } else if (m.protocol === PAGE && ev.source === contentWindow()) {
+      onPageMessage(m, ev.source);
+    } else if (m.protocol === LMS && ev.source === contentWindow()) {
+      if (m.type === "left" && leaving) { window.clearTimeout(leaving.timer); leaving.go(); }
+      else if (m.type === "saveAnswers" && config.onAnswers) config.onAnswers(m);
+    }
+  }
+
+  function toggleTree() {
+    var b = document.body;
+    b.className = /vlm-tree-hidden/.test(b.className) ? b.className.replace(/\s*vlm-tree-hidden/g, "") : b.className + " vlm-tree-hidden";
+  }
+
+  function init() {
+    if (config.singlePage) document.body.className += " vlm-single-page";
+    if ($("vlmPrev")) $("vlmPrev").onclick = function () { open(step(current, -1)); };
+    if ($("vlmNext")) $("vlmNext").onclick = function () { open(step(current, 1)); };
+    if ($("vlmToggleTree")) $("vlmToggleTree").onclick = toggleTree;
+    if ($("vlmLexiconClose")) $("vlmLexiconClose").onclick = hideLexicon;
+    var exit = $("vlmExit");
+    if (exit) {
+      exit.hidden = !config.onExit;
+      exit.onclick = function () {
+        exit.disabled = true;
+        var finish = function () {
+          started = true;
+          config.singlePage = true;
+          $("vlmContentFrame").src = "ds_blank.html";
+          document.body.className += " vlm-finished";
+        };
+        if (config.handshake) {
+          leaving = { go: finish, timer: window.setTimeout(finish, 3000) };
+          post(contentWindow(), { type: "leave" });
+        } else {
+          config.onExit(finish);
+        }
+      };
+    }
+    var tree = $("vlmTreeFrame");
+    if (tree) tree.addEventListener("load", function () { post(treeWindow(), { type: "getTree" }); });
+  }
+
+  window.addEventListener("message", onMessage);
+  if (document.readyState === "loading") document.addEventListener("DOMContentLoaded", init);
+  else init();
+
+  // Launch parameters of the host's own address, names compared without case.
+  function query(name) {
+    var parts = window.location.search.replace(/^\?/, "").split("&");
+    for (var i = 0; i < parts.length; i++) {
+      var eq = parts[i].indexOf("=");
+      var key = eq < 0 ? parts[i] : parts[i].slice(0, eq);
+      if (key.toLowerCase() === name.toLowerCase()) {
+        try { return decodeURIComponent((eq < 0 ? "" : parts[i].slice(eq + 1)).replace(/\+/g, " ")); } catch (e) { return ""; }
+      }
+    }
+    return null;
+  }
+
+  return {
+    config: config,
+    query: query,
+    open: open,
+    entries: function () { return entries; },
+    current: function () { return current; },
+    post: post,
+    indexOfPosition: indexOfPosition
+  };
+})();
