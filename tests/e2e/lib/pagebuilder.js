@@ -270,4 +270,22 @@ function build(page, outFile, options) {
   return content;
 }
 
-module.exports = { TestPage, build, LIB, DATA, COMPONENTS, urlEncode, urlDecode, cleanUp, escapeValue };
+// The page document of a test page, as the designer writes it.
+function toXmp(page) {
+  const node = (name, attrs, children = [], text = '', cdata = false) => ({ name, attrs, children, text, cdata });
+  const info = node('info', [], [node('caption', [], [], 'Test')]);
+  const kids = [info];
+  for (const el of page.elements) {
+    const events = [];
+    for (const [name, actions] of el.events) {
+      events.push(node('event', [['name', name]], actions.map((a) => node('action',
+        [['object', a.object], ['name', a.name], ['param', a.param]].concat(a.param === 'true' ? [['paramType', a.paramType]] : []),
+        [], a.text))));
+    }
+    kids.push(node(el.className, [...el.attrs], events));
+  }
+  const doc = node('document', [['id', guid()]], kids);
+  return xml.toXml(doc);
+}
+
+module.exports = { toXmp, TestPage, build, LIB, DATA, COMPONENTS, urlEncode, urlDecode, cleanUp, escapeValue };
