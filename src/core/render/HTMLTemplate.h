@@ -38,6 +38,8 @@ public:
     // may be shared to keep the snippet files for the run.
     THTMLTemplate(int mode, TComponentsCollection* components, TTemplateCourse course = {},
                   TSnippetCache* snippets = nullptr);
+    THTMLTemplate(const THTMLTemplate&) = delete;
+    THTMLTemplate& operator=(const THTMLTemplate&) = delete;
 
     int Mode() const { return mode_; }
     const std::string& ResourcesPath() const { return resourcesPath_; }
