@@ -54,6 +54,12 @@ std::optional<std::string> PlaceCopy(TProjectResources& reg, const fs::path& fol
     return std::nullopt;
 }
 
+// The stand-in of the i-th value between the two replacing passes.
+std::string Marker(std::size_t i) {
+    std::string marker = "*";
+    return marker.append(std::to_string(i));
+}
+
 } // namespace
 
 void TProjectResources::MergePageResources(TXMPDocument& page, const fs::path& sourcePage,
@@ -101,14 +107,14 @@ void TProjectResources::MergePageResources(TXMPDocument& page, const fs::path& s
                 continue; // nothing usable was placed: the page keeps its reference
             target = *placed;
         }
-        page.ReplacePathValue(n, "*" + std::to_string(i));
+        page.ReplacePathValue(n, Marker(i));
         names[i] = target;
         replaced[i] = true;
     }
     // Two passes, so that a new name equal to another old one is not replaced twice.
     for (std::size_t i = 0; i < names.size(); ++i)
         if (replaced[i])
-            page.ReplacePathValue("*" + std::to_string(i), names[i]);
+            page.ReplacePathValue(Marker(i), names[i]);
     page.SaveToFile(targetPage);
 }
 
