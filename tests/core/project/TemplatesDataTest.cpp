@@ -1,7 +1,9 @@
 // Checks the shipped course and page templates: every course template is a
 // readable project whose page folders exist, every XML file is in the
 // writer's layout, and pages use only classes of the component library and
-// media that ship beside them.
+// media that ship beside them; the report profiles hold their blocks and
+// list only properties the classes have.
+#include "common/IniFile.h"
 #include "page/janXMLTree.h"
 #include "project/Project.h"
 
@@ -9,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -132,4 +135,84 @@ TEST(TemplatesData, PageTemplatesNameThemselvesInEveryLanguage) {
         }
     }
     EXPECT_GE(count, 9);
+}
+
+namespace {
+
+// Braces of an RTF text balance (escaped ones aside) and never close more than they open.
+bool BracesBalance(const std::string& rtf) {
+    int depth = 0;
+    for (size_t i = 0; i < rtf.size(); ++i) {
+        if (rtf[i] == '\\')
+            ++i;
+        else if (rtf[i] == '{')
+            ++depth;
+        else if (rtf[i] == '}' && --depth < 0)
+            return false;
+    }
+    return depth == 0;
+}
+
+std::vector<fs::path> ReportProfiles() {
+    std::vector<fs::path> folders;
+    for (const auto& entry : fs::recursive_directory_iterator(kDataDir / "exports" / "Scenario"))
+        if (entry.path().filename() == "info.xml")
+            folders.push_back(entry.path().parent_path());
+    return folders;
+}
+
+} // namespace
+
+TEST(TemplatesData, ReportProfilesHoldEveryMarkerAndMacro) {
+    const std::vector<fs::path> profiles = ReportProfiles();
+    ASSERT_GE(profiles.size(), 2u);
+    int defaults = 0;
+    for (const fs::path& folder : profiles) {
+        TjanXMLTree info;
+        LoadWriterLayout(folder / "info.xml", info);
+        const TjanXMLNode* node = info.FindDescendant("info");
+        ASSERT_NE(node, nullptr) << folder;
+        defaults += node->GetAttributeText("default") == "true";
+        std::set<std::string> languages;
+        for (const auto& child : node->Children())
+            if (child->Name() == "caption" && !child->Text().empty())
+                languages.insert(child->GetAttributeText("lang"));
+        EXPECT_EQ(languages.size(), 4u) << folder;
+
+        const std::string rtf = ReadAll(folder / "report.rtf");
+        EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u) << folder;
+        EXPECT_TRUE(BracesBalance(rtf)) << folder;
+        size_t at = 0;
+        for (const char* marker : {"REPORT_TEMPLATES_BEGIN", "PAGEINFO_BEGIN", "PAGEINFO_END",
+                                   "ELEMENT_TYPE_HEADER_BEGIN", "ELEMENT_TYPE_HEADER_END",
+                                   "ELEMENT_BEGIN", "ELEMENT_END", "ELEMENT_PROPERTY_BEGIN",
+                                   "ELEMENT_PROPERTY_END", "REPORT_TEMPLATES_END"}) {
+            at = rtf.find(std::string("\r\n") + marker + "\r\n", at);
+            EXPECT_NE(at, std::string::npos)
+                << folder << ": " << marker << " missing or out of order";
+        }
+        for (const char* macro :
+             {"*[COURSE_NAME]*", "*[DATE]*", "*[COURSE_PATH]*", "*[PAGE_NAME]*", "*[PAGE_CHAPTER]*",
+              "*[PAGE_NO]*", "*[ELEMENTS]*", "*[ELEMENT_TYPE]*", "*[ELEMENT_PROPERTY_LIST]*",
+              "*[ELEMENT_PROPERTY_NAME]*", "*[ELEMENT_PROPERTY_VALUE]*"})
+            EXPECT_NE(rtf.find(macro), std::string::npos) << folder << ": " << macro;
+
+        // Every listed class and property exists in the component library.
+        const auto ini = vlm::TIniFile::Load(folder / "report.ini");
+        ASSERT_TRUE(ini.has_value()) << folder;
+        for (const std::string& cls : ini->Sections()) {
+            TjanXMLTree definition;
+            ASSERT_NO_THROW(
+                definition.LoadFromFile(kDataDir / "components" / cls / "definition.xml"))
+                << folder << ": " << cls;
+            const TjanXMLNode* classNode = definition.FindDescendant("class");
+            ASSERT_NE(classNode, nullptr) << cls;
+            for (const auto& [property, value] : ini->SectionValues(cls)) {
+                EXPECT_EQ(value, "1") << cls << "." << property;
+                EXPECT_NE(classNode->FindChildByAttribute("name", property), nullptr)
+                    << folder << ": " << cls << "." << property;
+            }
+        }
+    }
+    EXPECT_EQ(defaults, 1);
 }
