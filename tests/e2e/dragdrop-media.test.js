@@ -128,3 +128,29 @@ test('a timer counts down and raises its event', { timeout: 20000 }, async () =>
   await page.close();
   assert.deepEqual(errors, []);
 });
+
+test('resource previews show the file whose path the program puts in', { timeout: 30000 }, async () => {
+  const cp = require('./lib/cp1250');
+  const fs = require('node:fs');
+  const path = require('node:path');
+  const { pathToFileURL } = require('node:url');
+  const { DATA, COMPONENTS } = require('./lib/pagebuilder');
+  const dir = path.join(course.dir, 'zasoby kursu ąę');
+  fs.mkdirSync(dir, { recursive: true });
+  const cases = [
+    ['previewImage.html', path.join(COMPONENTS, 'image', 'resources', 'vlm_picture.png'), 'obraz #1.png', () => document.getElementById('media').naturalWidth],
+    ['previewAudio.html', path.join(COMPONENTS, 'audio', 'resources', 'vlm_sound.wav'), 'dźwięk.wav', () => document.getElementById('media').duration > 0 ? 1 : 0],
+    ['previewVideo.html', path.join(course.resources, 'clip.webm'), 'film?.webm', () => document.getElementById('media').videoWidth],
+  ];
+  for (const [template, source, name, probe] of cases) {
+    const file = path.join(dir, name);
+    fs.copyFileSync(source, file);
+    const text = fs.readFileSync(path.join(DATA, 'configuration', 'Resources', template)).toString('latin1');
+    const out = path.join(course.temp, template);
+    fs.writeFileSync(out, Buffer.from(text.split('*[src]*').join(cp.encode(file)), 'latin1'));
+    const { page, errors } = await open(browser.context, pathToFileURL(out).href);
+    await page.waitForFunction(probe, null, { timeout: 5000 });
+    await page.close();
+    assert.deepEqual(errors, [], template);
+  }
+});
