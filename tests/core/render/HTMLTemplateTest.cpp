@@ -214,3 +214,29 @@ TEST_F(TemplateTest, LexiconLinksMatchTheKeyByKeyCodecRuns) {
         EXPECT_EQ(t.ApplyLexicon(text), expected) << text;
     }
 }
+
+TEST(TemplateCleanUp, RandomTextsLoseEveryMacroSpan) {
+    // Texts made of marker pieces: the clean-up ends, and no "*[" .. "]*"
+    // span survives it.
+    const char* pieces[] = {"<!--", "//-->", "*[", "]*", "-->", "<!-",
+                            "-",    "*",     "[",  "]",  "a",   " "};
+    unsigned seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7FFF;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        const unsigned count = next() % 40;
+        for (unsigned i = 0; i < count; ++i)
+            text += pieces[next() % std::size(pieces)];
+        THTMLTemplate t(tmPreview, nullptr);
+        t.SetContent(text);
+        t.CleanUp();
+        const std::string& out = t.GetContent();
+        const std::size_t open = out.find("*[");
+        EXPECT_TRUE(open == std::string::npos || out.find("]*", open + 2) == std::string::npos)
+            << text << " -> " << out;
+        EXPECT_LE(out.size(), text.size());
+    }
+}
