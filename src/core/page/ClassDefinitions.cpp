@@ -90,29 +90,30 @@ TjanXMLNode* ResolveClass(const TjanXMLNode& definitions, const TjanXMLNode& cla
         return it == classes.end() ? kNone : it->second;
     };
     // Post-order walk up the inheritance graph with an explicit stack, so a
-    // long chain cannot exhaust the stack and a cycle ends where it closes.
+    // long chain cannot exhaust the stack. Each class is applied once, when
+    // first reached: a cycle ends where it closes, and classes sharing names
+    // at several levels cannot multiply the work.
     struct Frame {
         const TjanXMLNode* cls;
         std::size_t next;
     };
     std::vector<Frame> stack{{&classDefinition, 0}};
-    std::unordered_set<const TjanXMLNode*> onChain{&classDefinition};
+    std::unordered_set<const TjanXMLNode*> reached{&classDefinition};
     while (!stack.empty()) {
         Frame& frame = stack.back();
         const auto& parents = parentsOf(*frame.cls);
         const TjanXMLNode* parent = nullptr;
         while (frame.next < parents.size() && !parent) {
             const TjanXMLNode* candidate = parents[frame.next++];
-            if (!onChain.count(candidate))
+            if (!reached.count(candidate))
                 parent = candidate;
         }
         if (parent) {
-            onChain.insert(parent);
+            reached.insert(parent);
             stack.push_back({parent, 0});
             continue;
         }
         ApplyOwnProperties(*frame.cls, *target);
-        onChain.erase(frame.cls);
         stack.pop_back();
     }
     return target;

@@ -40,8 +40,8 @@ std::string ExpandResourcePath(const std::string& value, const std::string& pref
 
 // The element with the class's defaults, ancestors ("extends") first, each
 // attribute at the position of its first definition. Without a target a
-// detached node named after the class is made and returned. A class met again
-// on its own inheritance chain (a cycle) is not applied a second time.
+// detached node named after the class is made and returned. Each class is
+// applied once, when first reached, so an "extends" cycle ends where it closes.
 TjanXMLNode* ResolveClass(const TjanXMLNode& definitions, const TjanXMLNode& classDefinition,
                           TjanXMLNode* target);
 std::unique_ptr<TjanXMLNode> ResolveClass(const TjanXMLNode& definitions,

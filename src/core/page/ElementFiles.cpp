@@ -37,7 +37,8 @@ std::string WithSuffix(const std::string& suffix) {
 } // namespace
 
 std::string ElementFilePrefix(const TjanXMLNode& element) {
-    return "c" + PadIndex5(element.GetAttributeText("globalIndex"));
+    std::string prefix = "c";
+    return prefix.append(PadIndex5(element.GetAttributeText("globalIndex")));
 }
 
 void DeleteElement(TjanXMLNode& documentNode, TjanXMLNode* element, const std::string& folder) {

@@ -118,6 +118,24 @@ TEST(DefinitionsDepth, LongInheritanceChainNeedsNoDeepStack) {
     });
 }
 
+TEST(DefinitionsDepth, ClassesSharingNamesAtManyLevelsAreAppliedOnce) {
+    // Two classes per name on forty levels: applying every path would take 2^40 steps.
+    std::string text = "<document>";
+    for (int level = 0; level < 40; ++level)
+        for (int copy = 0; copy < 2; ++copy)
+            text += "<class name=\"l" + std::to_string(level) + "\"" +
+                    (level ? " extends=\"l" + std::to_string(level - 1) + "\"" : std::string()) +
+                    "><property name=\"p\" defaultValue=\"" + std::to_string(level) + "." +
+                    std::to_string(copy) + "\" /></class>";
+    text +=
+        "<class name=\"top\" extends=\"l39\"><property name=\"q\" defaultValue=\"1\" /></class>";
+    text += "</document>";
+    TjanXMLTree tree;
+    tree.LoadFromText(text);
+    auto top = ResolveClass(tree, *DefinitionsDocument(tree)->Children().back());
+    EXPECT_EQ(Attributes(*top), "p=39.1 q=1");
+}
+
 struct DefaultCase {
     const char* language;
     const char* property;
