@@ -62,9 +62,9 @@ def shortcut_table(t):
 
 
 def shortcuts_txt(t):
-    width = 26
+    width = max(len(k) for k, _ in t["shortcuts"]) + 2
     lines = [t["shortcuts_title"], "=" * len(t["shortcuts_title"]), ""]
-    lines += [k.ljust(width - 2) + "  " + text for k, text in t["shortcuts"]]
+    lines += [k.ljust(width) + text for k, text in t["shortcuts"]]
     text = "\r\n".join(lines) + "\r\n"
     return "".join(FOLD.get(c, c) for c in text).encode("cp1250")
 
