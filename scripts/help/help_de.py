@@ -14,7 +14,7 @@ DE = dict(
 <p>Vellumar speichert den Kursbaum und die Einstellungen nach jeder Änderung automatisch; <b>Datei › Kurs speichern</b> (<kbd>Strg+S</kbd>) speichert auf Wunsch, <b>Kurs speichern unter</b> legt eine Kopie unter neuem Namen an.</p>"""),
         ("tree", "Der Kursbaum", """
 <p>Der Bereich links zeigt den Kurs. Der oberste Knoten ist der Kurs selbst; ein Doppelklick öffnet die Kurseigenschaften. Alle anderen Knoten sind Seiten; eine Seite mit Unterseiten dient als Kapitel.</p>
-<ul><li>Mit <kbd>Umschalt+Einfg</kbd> fügen Sie unter der markierten Seite eine Seite <b>hinzu</b>, mit <kbd>F2</kbd> <b>benennen</b> Sie sie <b>um</b>, mit <kbd>Umschalt+Entf</kbd> <b>löschen</b> Sie sie.</li>
+<ul><li>Mit <kbd>Umschalt+Einfg</kbd> fügen Sie dem markierten Knoten eine Unterseite <b>hinzu</b> (am Kursknoten eine Seite der obersten Ebene), mit <kbd>F2</kbd> <b>benennen</b> Sie sie <b>um</b>, mit <kbd>Umschalt+Entf</kbd> <b>löschen</b> Sie sie.</li>
 <li><b>Verschieben</b> Sie Seiten mit <kbd>Umschalt</kbd> und den Pfeiltasten: nach oben und unten innerhalb des Kapitels, nach links und rechts aus einem Kapitel heraus oder in die Seite darüber hinein.</li>
 <li>Eine neue Seite hat noch keinen Inhalt. Wählen Sie, was sie enthält: eine <b>Vellumar-Seite</b>, die Sie gestalten, eine <b>Internetadresse</b>, ein <b>externes Dokument</b>, oder <b>importieren</b> Sie eine Seite aus einem anderen Kurs (mit ihren Mediendateien).</li></ul>"""),
         ("designer", "Eine Seite gestalten", """

@@ -14,7 +14,7 @@ EN = dict(
 <p>Vellumar saves the course tree and the settings automatically after every change; <b>File › Save course</b> (<kbd>Ctrl+S</kbd>) saves on demand, <b>Save course as</b> makes a copy under a new name.</p>"""),
         ("tree", "The course tree", """
 <p>The panel on the left shows the course. The top node is the course itself; double-click it to edit the course settings. Every other node is a page; a page with pages below it works as a chapter.</p>
-<ul><li><b>Add</b> a page below the selected one with <kbd>Shift+Ins</kbd>, <b>rename</b> it with <kbd>F2</kbd>, <b>delete</b> it with <kbd>Shift+Del</kbd>.</li>
+<ul><li><b>Add</b> a sub-page to the selected node (on the course node: a page at the top level) with <kbd>Shift+Ins</kbd>, <b>rename</b> it with <kbd>F2</kbd>, <b>delete</b> it with <kbd>Shift+Del</kbd>.</li>
 <li><b>Move</b> a page with <kbd>Shift</kbd> and the arrow keys: up and down within its chapter, left and right to move it out of a chapter or into the page above it.</li>
 <li>A new page has no content yet. Choose what it holds: a <b>Vellumar page</b> that you design, an <b>internet address</b>, an <b>external document</b>, or <b>import</b> a page from another course (its media come along).</li></ul>"""),
         ("designer", "Designing a page", """

@@ -14,7 +14,7 @@ FR = dict(
 <p>Vellumar enregistre l'arbre du cours et ses paramètres automatiquement après chaque modification ; <b>Fichier › Enregistrer le cours</b> (<kbd>Ctrl+S</kbd>) enregistre à la demande et <b>Enregistrer le cours sous</b> crée une copie sous un nouveau nom.</p>"""),
         ("tree", "L'arbre du cours", """
 <p>Le panneau de gauche montre le cours. Le nœud du haut est le cours lui-même ; un double-clic ouvre ses propriétés. Les autres nœuds sont des pages ; une page qui contient d'autres pages sert de chapitre.</p>
-<ul><li><b>Ajoutez</b> une page sous la page sélectionnée avec <kbd>Maj+Inser</kbd>, <b>renommez</b>-la avec <kbd>F2</kbd>, <b>supprimez</b>-la avec <kbd>Maj+Suppr</kbd>.</li>
+<ul><li><b>Ajoutez</b> une sous-page au nœud sélectionné (sur le nœud du cours : une page de premier niveau) avec <kbd>Maj+Inser</kbd>, <b>renommez</b>-la avec <kbd>F2</kbd>, <b>supprimez</b>-la avec <kbd>Maj+Suppr</kbd>.</li>
 <li><b>Déplacez</b> les pages avec <kbd>Maj</kbd> et les flèches : vers le haut et le bas dans leur chapitre, vers la gauche et la droite pour sortir d'un chapitre ou entrer dans la page du dessus.</li>
 <li>Une nouvelle page n'a pas encore de contenu. Choisissez ce qu'elle contient : une <b>page Vellumar</b> que vous concevez, une <b>adresse Internet</b>, un <b>document externe</b>, ou <b>importez</b> une page d'un autre cours (avec ses fichiers multimédias).</li></ul>"""),
         ("designer", "Concevoir une page", """

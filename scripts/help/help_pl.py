@@ -14,7 +14,7 @@ PL = dict(
 <p>Vellumar zapisuje drzewo kursu i jego ustawienia automatycznie po każdej zmianie; <b>Plik › Zapisz kurs</b> (<kbd>Ctrl+S</kbd>) zapisuje na żądanie, a <b>Zapisz kurs jako</b> tworzy kopię pod nową nazwą.</p>"""),
         ("tree", "Drzewo kursu", """
 <p>Panel po lewej stronie pokazuje kurs. Najwyższy węzeł to sam kurs; kliknij go dwukrotnie, aby zmienić właściwości kursu. Pozostałe węzły to strony; strona, pod którą są inne strony, pełni rolę rozdziału.</p>
-<ul><li><b>Dodaj</b> stronę pod zaznaczoną klawiszami <kbd>Shift+Ins</kbd>, <b>zmień nazwę</b> klawiszem <kbd>F2</kbd>, <b>usuń</b> klawiszami <kbd>Shift+Del</kbd>.</li>
+<ul><li><b>Dodaj</b> stronę podrzędną do zaznaczonej pozycji (na węźle kursu: stronę najwyższego poziomu) klawiszami <kbd>Shift+Ins</kbd>, <b>zmień nazwę</b> klawiszem <kbd>F2</kbd>, <b>usuń</b> klawiszami <kbd>Shift+Del</kbd>.</li>
 <li><b>Przesuwaj</b> strony klawiszem <kbd>Shift</kbd> ze strzałkami: w górę i w dół w obrębie rozdziału, w lewo i w prawo, aby wyjąć stronę z rozdziału albo włożyć ją do strony powyżej.</li>
 <li>Nowa strona nie ma jeszcze zawartości. Wybierz, co ma zawierać: <b>stronę Vellumar</b>, którą zaprojektujesz, <b>adres internetowy</b>, <b>zewnętrzny dokument</b> albo <b>zaimportuj</b> stronę z innego kursu (razem z jej plikami multimedialnymi).</li></ul>"""),
         ("designer", "Projektowanie strony", """
