@@ -43,7 +43,7 @@ DE = dict(
 <tr><td>SCORM-1.2-Paket</td><td>eine Zip-Datei für eine Lernplattform (LMS); Ergebnisse und Fortschritt werden an die Plattform gemeldet.</td></tr>
 <tr><td>AICC-Kurs</td><td>ein Ordner mit den AICC-Kursstrukturdateien für Plattformen, die AICC importieren.</td></tr>
 <tr><td>Kurs zum Ansehen ohne Lernplattform</td><td>ein Ordner mit Navigationsbaum, der sich in jedem Browser öffnet, etwa von einer CD.</td></tr>
-<tr><td>Paket oder Prüfung für VLMServer</td><td>Zip-Pakete für die Plattform VLMServer; die Prüfungsvariante bewertet den ganzen Kurs als einen Test.</td></tr>
+<tr><td>Paket oder Prüfung für VLMServer</td><td>Zip-Pakete für die Plattform VLMServer; die Prüfungsvariante enthält die richtigen Antworten nicht in den Seiten, die Plattform bewertet den Test.</td></tr>
 <tr><td>Kursdrehbuch (RTF)</td><td>ein Dokument mit Bildschirmfoto und Texten jeder Seite zur Durchsicht und Freigabe.</td></tr>
 <tr><td>Mediendateien</td><td>kopiert die Klang- und Videodateien des Kurses in einen Ordner.</td></tr></table>
 <p class="note">Die Export-Assistenten merken sich Ihre letzten Einstellungen. Die im Assistenten gewählte Designvorlage bestimmt die Navigation rund um die Seiten.</p>"""),

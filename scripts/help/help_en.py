@@ -43,7 +43,7 @@ EN = dict(
 <tr><td>SCORM 1.2 package</td><td>a zip file for a learning management system (LMS); scores and progress are reported to the platform.</td></tr>
 <tr><td>AICC course</td><td>a folder with the AICC course structure files for platforms that import AICC.</td></tr>
 <tr><td>Course for offline viewing</td><td>a folder with a navigation tree that opens in any web browser, for example from a disc.</td></tr>
-<tr><td>Package or exam for VLMServer</td><td>zip packages for the VLMServer platform; the exam variant scores the whole course as one test.</td></tr>
+<tr><td>Package or exam for VLMServer</td><td>zip packages for the VLMServer platform; the exam variant leaves the correct answers out of the pages so that the platform grades the test.</td></tr>
 <tr><td>Course storyboard (RTF)</td><td>a document with a screenshot and the texts of every page, for review and sign-off.</td></tr>
 <tr><td>Media files</td><td>copies the course's sound and video files into a folder.</td></tr></table>
 <p class="note">The export wizards remember your last choices. The design template chosen in the wizard sets the look of the navigation around the pages.</p>"""),

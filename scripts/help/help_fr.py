@@ -43,7 +43,7 @@ FR = dict(
 <tr><td>Paquet SCORM 1.2</td><td>un fichier zip pour une plateforme de formation (LMS) ; les résultats et la progression lui sont transmis.</td></tr>
 <tr><td>Cours AICC</td><td>un dossier avec les fichiers de structure de cours AICC pour les plateformes qui importent l'AICC.</td></tr>
 <tr><td>Cours consultable hors plateforme</td><td>un dossier avec un arbre de navigation qui s'ouvre dans tout navigateur, par exemple depuis un disque.</td></tr>
-<tr><td>Paquet ou examen pour VLMServer</td><td>des paquets zip pour la plateforme VLMServer ; la variante examen note tout le cours comme un seul test.</td></tr>
+<tr><td>Paquet ou examen pour VLMServer</td><td>des paquets zip pour la plateforme VLMServer ; la variante examen ne contient pas les bonnes réponses dans les pages : c'est la plateforme qui note le test.</td></tr>
 <tr><td>Scénario du cours (RTF)</td><td>un document avec une capture d'écran et les textes de chaque page, pour relecture et validation.</td></tr>
 <tr><td>Fichiers multimédias</td><td>copie les sons et vidéos du cours dans un dossier.</td></tr></table>
 <p class="note">Les assistants d'export mémorisent vos derniers choix. Le modèle de présentation choisi dans l'assistant définit la navigation autour des pages.</p>"""),

@@ -43,7 +43,7 @@ PL = dict(
 <tr><td>Pakiet SCORM 1.2</td><td>plik zip dla platformy e-learningowej (LMS); wyniki i postępy trafiają na platformę.</td></tr>
 <tr><td>Kurs AICC</td><td>folder z plikami opisu struktury kursu AICC dla platform, które importują AICC.</td></tr>
 <tr><td>Kurs do przeglądania bez platformy</td><td>folder z drzewem nawigacji, który otwiera się w każdej przeglądarce, na przykład z płyty.</td></tr>
-<tr><td>Pakiet lub egzamin dla VLMServer</td><td>pakiety zip dla platformy VLMServer; wariant egzaminacyjny ocenia cały kurs jako jeden test.</td></tr>
+<tr><td>Pakiet lub egzamin dla VLMServer</td><td>pakiety zip dla platformy VLMServer; wariant egzaminacyjny nie zawiera poprawnych odpowiedzi na stronach, test ocenia platforma.</td></tr>
 <tr><td>Scenariusz kursu (RTF)</td><td>dokument ze zrzutem ekranu i tekstami każdej strony, do przeglądu i akceptacji.</td></tr>
 <tr><td>Zasoby multimedialne</td><td>kopiuje pliki dźwiękowe i filmy kursu do folderu.</td></tr></table>
 <p class="note">Kreatory eksportu pamiętają ostatnie ustawienia. Szablon wyglądu wybrany w kreatorze określa nawigację wokół stron.</p>"""),
