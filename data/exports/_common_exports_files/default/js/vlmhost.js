@@ -8,6 +8,7 @@ var VLMHost = (function () {
 
   var HOST = "vellumar-host", PAGE = "vellumar-page", TREE = "vellumar-tree", LMS = "vellumar-lms";
   var entries = [], current = -1, started = false, leaving = null;
+  var session = false; // the shown page has an LMS session of its own (it said "ready")
   var config = {
     startPageId: null,     // page id to show first (AICC web launch "page=")
     singlePage: false,     // only the start page: no tree, no walking (an LMS launched one unit)
@@ -81,8 +82,8 @@ var VLMHost = (function () {
   function navigate(url) {
     var f = $("vlmContentFrame");
     if (!f) return;
-    var go = function () { leaving = null; f.src = url; };
-    if (!config.handshake) return go();
+    var go = function () { leaving = null; session = false; f.src = url; };
+    if (!config.handshake || !session) return go();
     // Let the page close its LMS session first; do not wait forever.
     leaving = { go: go, timer: window.setTimeout(go, 3000) };
     post(contentWindow(), { type: "leave" });
@@ -162,7 +163,8 @@ var VLMHost = (function () {
     } else if (m.protocol === PAGE && ev.source === contentWindow()) {
       onPageMessage(m, ev.source);
     } else if (m.protocol === LMS && ev.source === contentWindow()) {
-      if (m.type === "left" && leaving) { window.clearTimeout(leaving.timer); leaving.go(); }
+      if (m.type === "ready") session = true;
+      else if (m.type === "left" && leaving) { window.clearTimeout(leaving.timer); leaving.go(); }
       else if (m.type === "saveAnswers" && config.onAnswers) config.onAnswers(m);
     }
   }
@@ -189,7 +191,7 @@ var VLMHost = (function () {
           $("vlmContentFrame").src = "ds_blank.html";
           document.body.className += " vlm-finished";
         };
-        if (config.handshake) {
+        if (config.handshake && session) {
           leaving = { go: finish, timer: window.setTimeout(finish, 3000) };
           post(contentWindow(), { type: "leave" });
         } else {
