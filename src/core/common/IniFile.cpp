@@ -43,7 +43,8 @@ TIniFile TIniFile::FromText(const std::string& text) {
         if (end == std::string::npos)
             end = text.size();
         std::string line = text.substr(pos, end - pos);
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
+            text[end + 1] == '\n')
             pos = end + 2;
         else
             pos = end + 1;
@@ -61,7 +62,7 @@ TIniFile TIniFile::FromText(const std::string& text) {
         if (!current) {
             // Lines before the first section belong to no section; keep them
             // in an unnamed one so they survive a write-back.
-            ini.sections_.push_back({std::string(), {}});
+            ini.sections_.push_back({std::string(), {}, false});
             current = &ini.sections_.back();
         }
         const std::size_t eq = t.find('=');
@@ -69,7 +70,8 @@ TIniFile TIniFile::FromText(const std::string& text) {
             current->entries.push_back({{}, t, false});
             continue;
         }
-        current->entries.push_back({TrimBlanks(t.substr(0, eq)), TrimBlanks(t.substr(eq + 1)), true});
+        current->entries.push_back(
+            {TrimBlanks(t.substr(0, eq)), TrimBlanks(t.substr(eq + 1)), true});
     }
     return ini;
 }
@@ -87,14 +89,14 @@ std::optional<TIniFile> TIniFile::Load(const std::filesystem::path& file) {
 
 const TIniFile::Section* TIniFile::FindSection(const std::string& name) const {
     for (const auto& s : sections_)
-        if (SameTextAscii(s.name, name))
+        if (s.header && SameTextAscii(s.name, name))
             return &s;
     return nullptr;
 }
 
 TIniFile::Section* TIniFile::FindSection(const std::string& name) {
     for (auto& s : sections_)
-        if (SameTextAscii(s.name, name))
+        if (s.header && SameTextAscii(s.name, name))
             return &s;
     return nullptr;
 }
@@ -122,7 +124,8 @@ int TIniFile::ReadInteger(const std::string& section, const std::string& key, in
         neg = digits[i] == '-';
         ++i;
     }
-    if (digits.size() > i + 1 && digits[i] == '0' && (digits[i + 1] == 'x' || digits[i + 1] == 'X')) {
+    if (digits.size() > i + 1 && digits[i] == '0' &&
+        (digits[i + 1] == 'x' || digits[i + 1] == 'X')) {
         base = 16;
         i += 2;
     } else if (digits.size() > i && digits[i] == '$') {
@@ -187,7 +190,7 @@ bool TIniFile::ValueExists(const std::string& section, const std::string& key) c
 std::vector<std::string> TIniFile::Sections() const {
     std::vector<std::string> out;
     for (const auto& s : sections_)
-        if (!s.name.empty())
+        if (s.header)
             out.push_back(s.name);
     return out;
 }
@@ -213,7 +216,7 @@ TIniFile::SectionValues(const std::string& section) const {
 
 void TIniFile::EraseSection(const std::string& section) {
     for (auto it = sections_.begin(); it != sections_.end(); ++it)
-        if (SameTextAscii(it->name, section)) {
+        if (it->header && SameTextAscii(it->name, section)) {
             sections_.erase(it);
             return;
         }
@@ -231,11 +234,11 @@ void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
 std::string TIniFile::ToText() const {
     std::string out;
     for (const auto& s : sections_) {
-        if (!s.name.empty())
+        if (s.header)
             out += "[" + s.name + "]\r\n";
         for (const auto& e : s.entries)
             out += (e.isKey ? e.key + "=" + e.value : e.value) + "\r\n";
-        if (!s.name.empty())
+        if (s.header)
             out += "\r\n";
     }
     return out;

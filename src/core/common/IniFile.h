@@ -39,7 +39,8 @@ public:
     // Key names of a section in file order (duplicates included).
     std::vector<std::string> SectionKeys(const std::string& section) const;
     // key/value pairs of a section in file order.
-    std::vector<std::pair<std::string, std::string>> SectionValues(const std::string& section) const;
+    std::vector<std::pair<std::string, std::string>>
+    SectionValues(const std::string& section) const;
     void EraseSection(const std::string& section);
     void DeleteKey(const std::string& section, const std::string& key);
 
@@ -59,6 +60,7 @@ private:
     struct Section {
         std::string name;
         std::vector<Entry> entries;
+        bool header = true; // false for the lines before the first section
     };
     const Section* FindSection(const std::string& name) const;
     Section* FindSection(const std::string& name);

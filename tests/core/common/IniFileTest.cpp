@@ -43,6 +43,15 @@ TEST(IniFile, RoundTripKeepsCommentsAndOrder) {
     EXPECT_EQ(TIniFile::FromText(text).ToText(), text);
 }
 
+TEST(IniFile, EmptySectionNameStaysItsOwnSection) {
+    const std::string text = "k0=v0\r\n[a]\r\n\r\n[]\r\nk=v\r\n\r\n";
+    auto ini = TIniFile::FromText(text);
+    EXPECT_EQ(ini.ToText(), text);
+    EXPECT_EQ(ini.ReadString("a", "k"), "");
+    EXPECT_EQ(ini.ReadString("", "k"), "v");
+    EXPECT_EQ(ini.ReadString("", "k0"), ""); // lines before any section belong to none
+}
+
 TEST(IniFile, BinaryAndTruncatedInputNeverFail) {
     std::string junk;
     for (int i = 0; i < 512; ++i)
