@@ -97,6 +97,9 @@ STYLE_PROPS = {"fontFamily", "fontSize", "color", "bgColor", "borderColor", "bor
                "opacity", "titleColor", "align", "padding"}
 SKIP = {"name", "id", "globalIndex", "x", "y", "width", "height", "visibility", "resizable", "canDelete", "step"}
 ANSWER = {"correctAnswer", "points", "group", "caseSensitive"}
+# Language keys of the resource kinds (the resource manager's own captions).
+KIND_KEYS = {"image": "RESFORM_PICTURE", "audio": "RESFORM_AUDIO", "video": "RESFORM_VIDEO",
+             "flash": "RESFORM_FLASH", "htmldoc": "RESFORM_HTMLDOC"}
 MODES = {"audio": "audio", "video": "video", "flash": "flash", "html": "htmldoc"}
 NOTES = {"input": "Kilka poprawnych odpowiedzi oddziel znakiem |.",
          "trackbar": "Zakres, np. 40-60, albo jedna wartość.",
@@ -125,7 +128,7 @@ def field(cls, p):
         if name == "srcAlt":
             mode = "video"
         return ('<div class="row">%s<input type="text" id="f_%s" data-prop="%s" data-kind="path" data-mode="%s" '
-                'data-hint="Wybierz plik z zasobów kursu" title="*[EDITOR_PICK_RESOURCE_HINT]*"></div>') % (lab, name, name, mode)
+                'data-hint="Wybierz plik z zasobów kursu" title="*[%s]*"></div>') % (lab, name, name, mode, KIND_KEYS[mode])
     if ptype == "int":
         return '<div class="row">%s<input type="number" id="f_%s" data-prop="%s" data-kind="int"></div>' % (lab, name, name)
     if name == "text":

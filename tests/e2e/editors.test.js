@@ -7,7 +7,8 @@ const path = require('node:path');
 const { pathToFileURL } = require('node:url');
 const { launch } = require('./lib/browser');
 const { TestPage, COMPONENTS, urlDecode } = require('./lib/pagebuilder');
-const { prepare, bridgeScript } = require('./lib/editorpage');
+const { prepare, bridgeScript, langFileTexts } = require('./lib/editorpage');
+const { DATA } = require('./lib/pagebuilder');
 const cp = require('./lib/cp1250');
 const { CLASSES } = require('./lib/samples');
 
@@ -31,7 +32,8 @@ function stateFor(cls) {
 
 async function openPrepared(file, lang, state) {
   const out = path.join(tmp, lang + '-' + path.basename(path.dirname(file)) + '-' + path.basename(file));
-  fs.writeFileSync(out, Buffer.from(prepare(file, lang), 'latin1'));
+  const texts = langFileTexts(path.join(DATA, 'configuration', 'lang', 'lang.lang'), lang);
+  fs.writeFileSync(out, Buffer.from(prepare(file, lang, texts), 'latin1'));
   const page = await browser.context.newPage();
   const errors = [];
   page.on('pageerror', (e) => errors.push(String(e)));
@@ -98,6 +100,10 @@ test('property pages are translated by their language block', { timeout: 30000 }
       await page.evaluate(() => getValues());
       const labels = await page.evaluate(() => [document.title, ...[...document.querySelectorAll('label, legend')].map((l) => l.textContent)]);
       for (const l of labels) assert.doesNotMatch(l, /[ąćęłńśźżĄĆĘŁŃŚŹŻ]|Właściwości|Napis|Zawartość/, `${cls} ${lang}: "${l}" is translated`);
+      if (cls === 'video' && lang === 'EN') {
+        const tips = await page.evaluate(() => [...document.querySelectorAll('[data-kind=path]')].map((f) => f.title));
+        assert.deepEqual(tips, ['Videos', 'Videos', 'Pictures'], 'language markers filled from the language file');
+      }
       await page.close();
       assert.deepEqual(errors, [], `${cls} ${lang}`);
     }

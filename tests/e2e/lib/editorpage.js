@@ -63,4 +63,20 @@ function bridgeScript(state) {
   })();`;
 }
 
-module.exports = { prepare, bridgeScript };
+// Language texts from the program's language file: [Misc] key=PL#|#EN#|#DE#|#FR (cp1250).
+function langFileTexts(file, lang) {
+  const index = ['PL', 'EN', 'DE', 'FR'].indexOf(lang);
+  const text = fs.readFileSync(file).toString('latin1');
+  const misc = text.split(/\r?\n\[/).find((s) => /^\[?Misc\]/.test(s)) || '';
+  const values = new Map();
+  for (const line of misc.split(/\r?\n/)) {
+    const eq = line.indexOf('=');
+    if (eq > 0 && !values.has(line.slice(0, eq))) values.set(line.slice(0, eq), line.slice(eq + 1));
+  }
+  return (key) => {
+    const v = (values.get(key) || '').split('#|#')[index] || '';
+    return v === ' ' ? '' : v;
+  };
+}
+
+module.exports = { prepare, bridgeScript, langFileTexts };

@@ -159,6 +159,46 @@ function writeLexicon(out, lexicon) {
   fs.writeFileSync(path.join(out, 'lexicon', 'lexicon_tree.html'), Buffer.from(treeTpl.replace('<!-- lexicon -->', index), 'latin1'));
 }
 
+const esc = (t) => t.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+const NS_IMSCP = 'http://www.imsglobal.org/xsd/imscp_rootv1p1p2';
+const NS_ADLCP = 'http://www.adlnet.org/xsd/adlcp_rootv1p2';
+
+// imsmanifest.xml of the SCORM package, UTF-16 LE with a byte-order mark.
+function writeScormManifest(root, out) {
+  const T = (n) => '\t'.repeat(n);
+  const hasContent = (it) => (it.type === 0 && !!it.page) || (it.type === 1 && !!it.link);
+  const ref = (it) => 'r' + it.parentPosition + it.position;
+  const lines = ['<?xml version="1.0" encoding="UTF-16"?>', '<manifest identifier="MANIFEST0"', 'xmlns="' + NS_IMSCP + '"',
+    'xmlns:adlcp="' + NS_ADLCP + '"', 'xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance"',
+    'xsi:schemaLocation="' + NS_IMSCP + ' imscp_rootv1p1p2.xsd">', T(1) + '<organizations default="t001">', T(2) + '<organization identifier="t001">'];
+  const item = (it, n, isRoot) => {
+    const chapter = it.children.length > 0;
+    const withRef = !chapter || hasContent(it);
+    lines.push(T(n) + '<item identifier="id_' + it.position + '"' + (withRef ? ' identifierref="' + ref(it) + '"' : '') + '>');
+    const titleIndent = isRoot ? (chapter ? 3 : 4) : (chapter ? n + 1 : n);
+    lines.push(T(titleIndent) + '<title>' + esc(it.name) + '</title>');
+    for (const c of it.children) item(c, n + 1, false);
+    lines.push(T(n) + '</item>');
+  };
+  item(root, 3, true);
+  lines.push(T(3) + '<metadata>', T(4) + '<schema>ADL SCORM</schema>', T(4) + '<schemaversion>1.2</schemaversion>', T(4) + '<location>lom.xml</location>', T(3) + '</metadata>',
+    T(2) + '</organization>', T(1) + '</organizations>', T(1) + '<resources>');
+  for (const it of number(root).length ? flat(root) : []) {
+    if (it.children.length > 0 && !hasContent(it)) continue;
+    lines.push(T(2) + '<resource identifier="' + ref(it) + '" type="webcontent" href="' + itemUrl(it) + '">', T(3) + '<file href="' + itemUrl(it) + '" />', T(2) + '</resource>');
+  }
+  lines.push(T(1) + '</resources>', '</manifest>');
+  const text = lines.join('\r\n') + '\r\n';
+  fs.writeFileSync(path.join(out, 'imsmanifest.xml'), Buffer.concat([Buffer.from([0xFF, 0xFE]), Buffer.from(text + '\r\n', 'utf16le')]));
+}
+
+function flat(root) {
+  const all = [];
+  const walk = (it) => { all.push(it); for (const c of it.children) walk(c); };
+  walk(root);
+  return all;
+}
+
 function designs() {
   return fs.readdirSync(DESIGNS, { withFileTypes: true }).filter((e) => e.isDirectory()).map((e) => e.name);
 }
@@ -191,8 +231,10 @@ function assemble(target, root, options = {}) {
     copyFolder(common, out);
     if (options.lexicon) writeLexicon(out, options.lexicon);
     exportPages(items, out, target === 'exam' ? 5 : 4, filter);
+    writeScormManifest(root, out);
     copyLmsRequest(out, filter);
     if (target === 'scorm') copyFolder(path.join(EXPORTS, 'Oracle', 'xsd'), out, false);
+    if (target === 'scorm' && options.cmiAdapter) copyFolder(path.join(EXPORTS, 'Oracle', 'CMIAdapter'), path.join(out, 'CMIAdapter'));
     const js = target === 'exam' ? ['vlmexam', 'lms'] : ['scorm', 'scorm'];
     copyFolder(path.join(EXPORTS, 'js', js[0]), path.join(out, 'pages', js[1]));
   }
