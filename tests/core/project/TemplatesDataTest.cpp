@@ -6,6 +6,7 @@
 #include "common/IniFile.h"
 #include "page/janXMLTree.h"
 #include "project/Project.h"
+#include "resources/FileDigest.h"
 
 #include "fakes/Fakes.h"
 
@@ -104,8 +105,24 @@ TEST(TemplatesData, CourseTemplatesAreReadableProjectsWithTheirPages) {
         ASSERT_GE(project.ItemCount(), 2) << file;
 
         const fs::path data = folder / "data";
+        // The register names every media file with its size and digest.
         TjanXMLTree register_;
         LoadWriterLayout(data / "resources.xml", register_);
+        const TjanXMLNode* resources = register_.FindDescendant("resources");
+        ASSERT_NE(resources, nullptr) << folder;
+        EXPECT_EQ(resources->GetAttributeText("version"), "1.0");
+        size_t files = 0;
+        for (const auto& entry : fs::directory_iterator(data / "resources"))
+            files += entry.is_regular_file();
+        EXPECT_EQ(resources->ChildCount(), files) << folder;
+        for (const auto& resource : resources->Children()) {
+            const fs::path media = data / "resources" / resource->GetAttributeText("fileName");
+            std::string digest;
+            EXPECT_TRUE(vlm::FileDigest(media, digest)) << media;
+            EXPECT_EQ(resource->GetAttributeText("hash"), digest) << media;
+            EXPECT_EQ(resource->GetAttributeText("fileSize"), std::to_string(fs::file_size(media)))
+                << media;
+        }
         for (const auto& item : project.Items) {
             char page[8];
             std::snprintf(page, sizeof page, "p%05d", item->Id);
