@@ -21,32 +21,26 @@ std::vector<std::string> SplitSteps(const std::string& path) {
     return steps;
 }
 
-// The first node reached from `node` by the steps from `step` on, trying
-// further matching children when the rest of the path fails below one.
-TjanXMLNode* SelectFrom(const TjanXMLNode& node, const std::vector<std::string>& steps,
-                        std::size_t step) {
-    const TjanXMLFilter filter{steps[step]};
-    for (const auto& child : node.Children()) {
-        if (!filter.Matches(*child))
+// Nodes reached from `node` by the steps from `step` on, in document order
+// (trying further matching children when the rest of the path fails below
+// one); stops at the first when `first` is set.
+void SelectFrom(const TjanXMLNode& node, const std::vector<std::string>& steps, std::size_t step,
+                bool first, TjanXMLNodeList& list) {
+    std::vector<std::pair<const TjanXMLNode*, std::size_t>> pending{{&node, step}};
+    while (!pending.empty()) {
+        auto [current, matched] = pending.back();
+        pending.pop_back();
+        if (matched == steps.size()) {
+            list.push_back(const_cast<TjanXMLNode*>(current));
+            if (first)
+                return;
             continue;
-        if (step + 1 == steps.size())
-            return child.get();
-        if (TjanXMLNode* found = SelectFrom(*child, steps, step + 1))
-            return found;
-    }
-    return nullptr;
-}
-
-void SelectAllFrom(const TjanXMLNode& node, const std::vector<std::string>& steps, std::size_t step,
-                   TjanXMLNodeList& list) {
-    const TjanXMLFilter filter{steps[step]};
-    for (const auto& child : node.Children()) {
-        if (!filter.Matches(*child))
-            continue;
-        if (step + 1 == steps.size())
-            list.push_back(child.get());
-        else
-            SelectAllFrom(*child, steps, step + 1, list);
+        }
+        const TjanXMLFilter filter{steps[matched]};
+        const auto& children = current->Children();
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            if (filter.Matches(**it))
+                pending.emplace_back(it->get(), matched + 1);
     }
 }
 
@@ -72,7 +66,7 @@ void SelectAnyDepth(const TjanXMLNode& node, const std::vector<std::string>& ste
         if (steps.size() == 1)
             list.push_back(const_cast<TjanXMLNode*>(current));
         else
-            SelectAllFrom(*current, steps, 1, list);
+            SelectFrom(*current, steps, 1, false, list);
     }
 }
 } // namespace
@@ -315,7 +309,10 @@ std::string TjanXMLNode::ToXml(int level) const {
 
 TjanXMLNode* TjanXMLNode::SelectSingle(const std::string& path) const {
     const std::vector<std::string> steps = SplitSteps(path);
-    return steps.empty() ? nullptr : SelectFrom(*this, steps, 0);
+    TjanXMLNodeList found;
+    if (!steps.empty())
+        SelectFrom(*this, steps, 0, true, found);
+    return found.empty() ? nullptr : found.front();
 }
 
 void TjanXMLNode::SelectAll(const std::string& path, TjanXMLNodeList& list) const {
@@ -326,7 +323,7 @@ void TjanXMLNode::SelectAll(const std::string& path, TjanXMLNodeList& list) cons
     if (anyDepth)
         SelectAnyDepth(*this, steps, list);
     else
-        SelectAllFrom(*this, steps, 0, list);
+        SelectFrom(*this, steps, 0, false, list);
 }
 
 } // namespace vlm

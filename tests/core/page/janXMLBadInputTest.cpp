@@ -39,6 +39,10 @@ TEST(XmlBadInput, HundredThousandLevelsNeedNoDeepStack) {
         TjanXMLNodeList found;
         tree->SelectAll("//leaf", found);
         EXPECT_EQ(found.size(), 1u);
+        std::string path;
+        for (std::size_t i = 0; i < depth; ++i)
+            path += "a/";
+        EXPECT_EQ(tree->SelectSingle(path + "leaf"), leaf);
         std::unique_ptr<TjanXMLNode> copy = tree->Clone();
         EXPECT_NE(copy->FindDescendant("leaf"), nullptr);
         copy.reset();
