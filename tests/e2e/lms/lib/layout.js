@@ -183,7 +183,7 @@ function writeScormManifest(root, out) {
   item(root, 3, true);
   lines.push(T(3) + '<metadata>', T(4) + '<schema>ADL SCORM</schema>', T(4) + '<schemaversion>1.2</schemaversion>', T(4) + '<location>lom.xml</location>', T(3) + '</metadata>',
     T(2) + '</organization>', T(1) + '</organizations>', T(1) + '<resources>');
-  for (const it of number(root).length ? flat(root) : []) {
+  for (const it of flat(root)) {
     if (it.children.length > 0 && !hasContent(it)) continue;
     lines.push(T(2) + '<resource identifier="' + ref(it) + '" type="webcontent" href="' + itemUrl(it) + '">', T(3) + '<file href="' + itemUrl(it) + '" />', T(2) + '</resource>');
   }
