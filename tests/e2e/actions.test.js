@@ -170,3 +170,16 @@ test('a page wider than the window is scaled down to fit', { timeout: 20000 }, a
   await page.waitForFunction(() => document.querySelector('.vlm-rectangle').getBoundingClientRect().width === 1200);
   await page.close();
 });
+
+test('pictures with blanks, Polish letters and # in their names load in preview and export', { timeout: 20000 }, async () => {
+  fs.copyFileSync(path.join(course.resources, 'vlm_picture.png'), path.join(course.resources, 'zdjęcie #1 (mała).png'));
+  const doc = new TestPage();
+  doc.add('image', { src: '..\\resources\\zdjęcie #1 (mała).png' });
+  for (const url of [course.preview(doc, 1), course.exportPage(doc, 1).url]) {
+    const { page, errors } = await open(browser.context, url);
+    await page.waitForFunction(() => document.querySelector('.vlm-image img').complete);
+    assert.ok(await page.evaluate(() => document.querySelector('.vlm-image img').naturalWidth) > 0, url);
+    await page.close();
+    assert.deepEqual(errors, []);
+  }
+});

@@ -140,3 +140,23 @@ test('every question kind is scored and summed', { timeout: 20000 }, async () =>
   await page.close();
   assert.deepEqual(errors, []);
 });
+
+test('a question checked on its own shows its own feedback', { timeout: 20000 }, async () => {
+  const doc = new TestPage({ type: 'Exercise' });
+  const q = doc.add('input', { correctAnswer: 'Odra', points: '5' });
+  const btn = doc.add('button', { x: 300, caption: 'Sprawdź' });
+  doc.on(btn, 'onclick', q, 'check');
+  doc.add('feedback', { y: 100, kind: 'correct', forObject: 'input1', text: 'Tak, Odra.' });
+  doc.add('feedback', { y: 100, kind: 'wrong', forObject: 'input1', text: 'To nie ta rzeka.' });
+  doc.add('feedback', { y: 250, kind: 'wrong', text: 'Strona: źle.' });
+  const { page, errors } = await open(browser.context, course.exportPage(doc, 1).url);
+  await page.fill('[data-vlm-name="input1"] input', 'Wisła');
+  await page.click('[data-vlm-name="button1"] button');
+  assert.deepEqual(await shownFeedback(page), ['wrong:To nie ta rzeka.0 / 5']);
+  await page.fill('[data-vlm-name="input1"] input', 'odra');
+  await page.click('[data-vlm-name="button1"] button');
+  assert.deepEqual(await shownFeedback(page), ['correct:Tak, Odra.5 / 5']);
+  assert.equal(await page.evaluate(() => page.attempts), 0, 'checking one question is not an attempt at the page');
+  await page.close();
+  assert.deepEqual(errors, []);
+});

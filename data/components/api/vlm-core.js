@@ -80,12 +80,17 @@ VLM.resolveSrc = function (v) {
   if (/^[a-z][a-z0-9+.-]*:\/\//i.test(v)) return v;
   v = v.replace(/^RESOURCE_PATH\/*/, "../resources/");
   var m = /^(\.\.\/)*resources\/(.*)$/i.exec(v);
-  if (m && VLM.resourcesPath) return VLM.fileUrl(VLM.resourcesPath) + m[2];
+  if (m && VLM.resourcesPath) return VLM.fileUrl(VLM.resourcesPath) + VLM.escapePath(m[2]);
   return VLM.fileUrl(v);
 };
 
+// File names may hold characters that mean something in an address.
+VLM.escapePath = function (p) {
+  return String(p).replace(/%/g, "%25").replace(/#/g, "%23").replace(/\?/g, "%3F");
+};
+
 VLM.fileUrl = function (p) {
-  p = String(p).replace(/\\/g, "/");
+  p = VLM.escapePath(String(p).replace(/\\/g, "/"));
   if (/^[a-z]:\//i.test(p)) return "file:///" + p;
   if (p.charAt(0) === "/" && p.charAt(1) !== "/") return "file://" + p;
   return p;
