@@ -348,7 +348,7 @@ PAGE_PROPS = [
     prop("height", "550", I, "Wysokość strony"),
 ]
 PAGE_EVENTS = ["onload", "onunload", "oncorrect", "onwrong"]
-PAGE_ACTIONS = ["goToPage", "nextPage", "prevPage", "check", "reset", "launchStep", "nextStep"]
+PAGE_ACTIONS = ["goToPage", "nextPage", "prevPage", "openUrl", "check", "reset", "launchStep", "nextStep"]
 
 add("page", ["Strona", "Page", "Seite", "Page"], PAGE_PROPS, PAGE_EVENTS, PAGE_ACTIONS,
     ctype="page", extends="", extra={"paintElement": "false"})

@@ -158,7 +158,7 @@ window.afterGetValues = function () {
 
 
 def language_block(texts):
-    used = sorted({t for t in texts if t in T}, key=len, reverse=True)
+    used = sorted({t for t in texts if t in T}, key=lambda t: (-len(t), t))
     lines = ['<script type="text/plain" id="vlm-language">', "<language>"]
     for o in used:
         lines.append("  <string>")

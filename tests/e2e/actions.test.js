@@ -86,14 +86,15 @@ test('page jumps and next/previous are requested from the host frame', { timeout
   const next = doc.add('button', { y: 60, caption: 'Dalej' });
   doc.on(jump, 'onclick', doc.page, 'goToPage', '3', 'format');
   doc.on(next, 'onclick', doc.page, 'nextPage');
+  doc.on(next, 'onclick', doc.page, 'openUrl', 'https://example.org/a b', 'text');
   const exported = course.exportPage(doc, 1);
   const { page, errors } = await open(browser.context, hostFor(exported));
   const frame = page.frame({ name: 'content' });
   await frame.click('[data-vlm-name="button1"] button');
   await frame.click('[data-vlm-name="button2"] button');
-  await page.waitForFunction(() => window.received.length >= 3);
-  const got = await page.evaluate(() => window.received.map((m) => [m.type, m.target, m.pageIndex]));
-  assert.deepEqual(got, [['pageLoaded', undefined, 1], ['goToPage', 3, 1], ['nextPage', undefined, 1]]);
+  await page.waitForFunction(() => window.received.length >= 4);
+  const got = await page.evaluate(() => window.received.map((m) => [m.type, m.target || m.url, m.pageIndex]));
+  assert.deepEqual(got, [['pageLoaded', undefined, 1], ['goToPage', 3, 1], ['nextPage', undefined, 1], ['openUrl', 'https://example.org/a b', 1]]);
   await page.close();
   assert.deepEqual(errors, []);
 });
