@@ -4,7 +4,7 @@ import hashlib
 
 import pictures
 from course_texts import T
-from pages import PageBuilder
+from pages import RIGHT, WRONG, PageBuilder
 from vlmxml import CRLF, Node, cp1250, text_to_entities, write_xml
 
 LANGS = ("PL", "EN", "DE", "FR")
@@ -60,6 +60,12 @@ def _text(page, x, y, w, h, html):
     return page.element("text", x, y, w, h, text=html)
 
 
+def _feedback(page, lang, x, y):
+    """The windows an exercise page shows after the check."""
+    page.element("feedback", x, y, 320, 120, kind="correct", text=RIGHT[lang])
+    page.element("feedback", x, y, 320, 120, kind="wrong", text=WRONG[lang])
+
+
 def _page(defs, lang, key, caption, page_type="Normal"):
     page = PageBuilder(defs, lang, key, page_type=page_type)
     page.describe(caption)
@@ -105,6 +111,7 @@ def short_course(defs, lang):
                   correctAnswer="true" if i == 0 else "false")
     check = p.element("button", 60, 310, 220, 44, caption=t["check"])
     p.on(check, "onclick", p.page, "check")
+    _feedback(p, lang, 440, 290)
     course.add(t["p_quiz"], page=p)
 
     p = _page(defs, lang, key + "/summary", t["p_summary"])
@@ -142,6 +149,8 @@ def chapters_course(defs, lang):
     p.element("input", 60, 340, 200, 32, correctAnswer=t["test_q2_answer"], placeholder=t["test_q2_hint"])
     check = p.element("button", 60, 410, 220, 44, caption=t["check"])
     p.on(check, "onclick", p.page, "check")
+    _feedback(p, lang, 440, 330)
+    p.page.set("masteryscore", "20")  # both questions right: the choice group and the typed answer
     course.add(t["p_test"], page=p)
 
     p = _page(defs, lang, key + "/end", t["p_end"])

@@ -1,7 +1,7 @@
 """The page templates (".xmt"), one folder each with its "resources\\"
 folder, grouped into the tabs of the new page dialog."""
 import pictures
-from pages import AUTHOR, DATE, PageBuilder, stored
+from pages import AUTHOR, DATE, RIGHT, WRONG, PageBuilder, stored
 from vlmxml import Node, write_xml
 
 LANGS = ("PL", "EN", "DE", "FR")
@@ -26,6 +26,12 @@ class Template(PageBuilder):
                 for lang in LANGS:
                     node.add("property", [("name", k), ("lang", lang)], text=stored(k, v[lang]))
         return node
+
+
+def feedback(t, x, y):
+    """The windows an exercise page shows after the check."""
+    t.el("feedback", x, y, 320, 120, kind="correct", text=RIGHT)
+    t.el("feedback", x, y, 320, 120, kind="wrong", text=WRONG)
 
 
 def title_page(t):
@@ -107,6 +113,7 @@ def single_choice(t):
         t.el("radiobutton", 60, 140 + 46 * i, 400, 34, caption=a, group="q1",
              correctAnswer="true" if i == 0 else "false")
     t.on(t.el("button", 60, 300, 220, 44, caption=CHECK), "onclick", t.page, "check")
+    feedback(t, 440, 280)
 
 
 def multiple_choice(t):
@@ -123,6 +130,7 @@ def multiple_choice(t):
         t.el("checkbox", 60, 140 + 44 * i, 400, 32, caption=a, group="q1",
              correctAnswer="true" if right else "false")
     t.on(t.el("button", 60, 330, 220, 44, caption=CHECK), "onclick", t.page, "check")
+    feedback(t, 440, 300)
 
 
 def typed_answer(t):
@@ -135,6 +143,7 @@ def typed_answer(t):
          correctAnswer=dict(PL="Paryż", EN="Paris", DE="Paris", FR="Paris"),
          placeholder=dict(PL="Wpisz odpowiedź", EN="Type your answer", DE="Antwort eingeben", FR="Saisissez votre réponse"))
     t.on(t.el("button", 60, 200, 220, 44, caption=CHECK), "onclick", t.page, "check")
+    feedback(t, 440, 140)
 
 
 def drag_drop(t):
@@ -152,6 +161,8 @@ def drag_drop(t):
     for i, (a, basket) in enumerate(animals):
         t.el("DDElement", 60 + 175 * i, 140, 150, 40, caption=a, correctAnswer=basket.get("name"))
     t.on(t.el("button", 60, 440, 220, 44, caption=CHECK), "onclick", t.page, "check")
+    feedback(t, 440, 420)
+    t.page.set("masteryscore", str(10 * len(animals)))  # every item in its basket
 
 
 TEMPLATES = [

@@ -9,6 +9,10 @@ ENCODED = {"text", "caption", "title", "correctAnswer", "alt", "placeholder", "t
 # Properties holding HTML.
 HTML = {"text"}
 DATE = "2026.12.10 10:00"
+# Texts of the "wrong answer" feedback window of exercise pages.
+WRONG = dict(PL="Niestety, to nie jest poprawna odpowiedź.", EN="Unfortunately, that is not the right answer.", DE="Leider ist das nicht die richtige Antwort.", FR="Dommage, ce n'est pas la bonne réponse.")
+RIGHT = dict(PL="Dobrze! To poprawna odpowiedź.", EN="Well done! That is correct.",
+             DE="Richtig! Das ist die richtige Antwort.", FR="Bravo ! C'est la bonne réponse.")
 AUTHOR = "Orvanta"
 
 
