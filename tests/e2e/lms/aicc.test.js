@@ -120,6 +120,24 @@ for (const [label, city, status, score] of [['right', 'Warszawa', 'passed', '10'
   });
 }
 
+test('one unit per page: a unit closed without the exit button still reports and ends its session', { timeout: 30000 }, async () => {
+  const sid = newSession('A00000004-closed');
+  const { page, errors } = await open(browser.context, launchUrl('multi', sid, 'page=4&'));
+  const f = await contentAt(page, /p00004\/_page\.html/);
+  await waitCommands(sid, (c) => names(c).includes('putparam'));
+  await f.getByText('Warszawa').click();
+  await f.locator('[data-vlm-name="button1"] button').click();
+  await waitCommands(sid, (c) => c.filter((x) => x.command === 'putparam').length >= 2);
+  await page.goto('about:blank');
+  const cmds = await waitCommands(sid, (c) => names(c).includes('exitau') && c.filter((x) => x.command === 'putparam').length >= 3);
+  assert.equal(names(cmds).filter((n) => n === 'exitau').length, 1);
+  const finals = cmds.filter((c) => c.command === 'putparam').map((c) => core(c.data));
+  assert.equal(finals[finals.length - 1].lesson_status, 'passed');
+  assert.equal(finals[finals.length - 1].score, '10');
+  await page.close();
+  assert.deepEqual(errors, []);
+});
+
 test('one unit per page: remembered answers come back from [Core_Lesson] on the next launch', { timeout: 40000 }, async () => {
   const unit = 'A00000004-remember';
   const sid1 = newSession(unit);

@@ -22,7 +22,7 @@ function launchSco(src) { document.getElementById("sco").src = src; }
 function leave() { document.getElementById("sco").src = "about:blank"; }
 </script></head><body><iframe id="sco" style="width:1000px;height:640px"></iframe></body></html>`;
 
-let browser; let pkg; let server; let dir;
+let browser; let pkg; let serverPkg; let server; let dir;
 test.before(async () => {
   browser = await launch();
   dir = fs.mkdtempSync(path.join(os.tmpdir(), 'vlm-lms-harness-'));
@@ -33,11 +33,14 @@ test.before(async () => {
   server = await serve(mounts);
   pkg = assemble('scorm', fixtureCourse({ url: server.base + '/lms/ext.html' }), { cmiAdapter: true });
   mounts['/course/'] = pkg.dir;
+  serverPkg = assemble('server', fixtureCourse({ url: server.base + '/lms/ext.html' }));
+  mounts['/server/'] = serverPkg.dir;
 });
 test.after(async () => {
   await browser.close();
   await server.close();
   pkg.remove();
+  serverPkg.remove();
   fs.rmSync(dir, { recursive: true, force: true });
 });
 
@@ -50,8 +53,8 @@ async function contentAt(frame, pattern) {
   throw new Error('content not at ' + pattern);
 }
 
-test('the package launch page lists the manifest items and walks them', { timeout: 30000 }, async () => {
-  const { page, errors } = await open(browser.context, server.base + '/course/index.html');
+for (const folder of ['course', 'server']) test(`the ${folder === 'course' ? 'SCORM' : 'server'} package launch page lists the manifest items and walks them`, { timeout: 30000 }, async () => {
+  const { page, errors } = await open(browser.context, server.base + '/' + folder + '/index.html');
   const main = page.mainFrame();
   await contentAt(main, /p00002\/_page\.html$/);
   assert.deepEqual(await page.locator('#vlmMenu .vlm-entry').allTextContents(), ['Kurs', 'Wstęp', 'Rozdział 1', 'Ćwiczenie', 'Strona WWW', 'Dokument', 'Koniec']);
