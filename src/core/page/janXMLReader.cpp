@@ -1,5 +1,6 @@
 // TjanXMLTree: reading and writing whole documents.
 
+#include "common/Encoding.h"
 #include "common/FileWrite.h"
 #include "page/janXMLTree.h"
 
@@ -182,26 +183,28 @@ void TjanXMLTree::Parse(const std::string& text) {
 }
 
 void TjanXMLTree::LoadFromFile(const std::filesystem::path& fileName) {
+    auto fail = [&fileName](int err) {
+        return EFOpenError("Cannot open file \"" + PathToCp1250(fileName) + "\". " +
+                           SystemReason(err));
+    };
     errno = 0;
     std::FILE* f = std::fopen(fileName.c_str(), "rb");
-    std::error_code ec;
-    if (f && std::filesystem::is_directory(fileName, ec)) {
-        std::fclose(f);
-        f = nullptr;
-        errno = EISDIR;
-    }
     if (!f)
-        throw EFOpenError("Cannot open file \"" + fileName.string() + "\". " + SystemReason(errno));
+        throw fail(errno);
+    std::error_code ec;
+    if (std::filesystem::is_directory(fileName, ec)) {
+        std::fclose(f);
+        throw fail(EISDIR);
+    }
     std::string bytes;
     char buf[65536];
     std::size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
         bytes.append(buf, n);
-    const bool failed = std::ferror(f) != 0;
-    const int err = errno;
+    const int err = std::ferror(f) ? errno : 0;
     std::fclose(f);
-    if (failed)
-        throw EFOpenError("Cannot open file \"" + fileName.string() + "\". " + SystemReason(err));
+    if (err)
+        throw fail(err);
     LoadFromText(bytes);
 }
 
@@ -220,9 +223,11 @@ std::string TjanXMLTree::AsText() const {
 void TjanXMLTree::SaveToFile(const std::filesystem::path& fileName) {
     lines_ = SplitLines(AsText());
     errno = 0;
-    if (!WriteFileAtomic(fileName, JoinLines(lines_)))
-        throw EFCreateError("Cannot create file \"" + fileName.string() + "\". " +
-                            SystemReason(errno));
+    if (!WriteFileAtomic(fileName, JoinLines(lines_))) {
+        const int err = errno;
+        throw EFCreateError("Cannot create file \"" + PathToCp1250(fileName) + "\". " +
+                            SystemReason(err));
+    }
 }
 
 } // namespace vlm

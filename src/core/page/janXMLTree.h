@@ -15,7 +15,7 @@
 
 namespace vlm {
 
-// The runtime's file failures: the message names the file and the system's reason.
+// The runtime's file failures: the message names the file (cp1250) and the system's reason.
 class EFOpenError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
