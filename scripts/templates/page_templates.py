@@ -75,6 +75,28 @@ def two_columns(t):
     t.el("text", 415, 95, 355, 420, text=right)
 
 
+def text_popup(t):
+    t.el("text", 30, 30, 740, 160, text=dict(
+        PL="<h2>Nagłówek strony</h2><p>Główna treść strony. Szczegóły, których nie każdy potrzebuje, schowaj w okienku: "
+           "uczestnik otworzy je przyciskiem, a strona pozostanie przejrzysta.</p>",
+        EN="<h2>Page heading</h2><p>The main content of the page. Put details that not everyone needs into a pop-up window: "
+           "the learner opens it with the button, and the page stays clear.</p>",
+        DE="<h2>Seitenüberschrift</h2><p>Der Hauptinhalt der Seite. Details, die nicht alle brauchen, kommen in ein Einblendfenster: "
+           "Die Teilnehmenden öffnen es mit der Schaltfläche, und die Seite bleibt übersichtlich.</p>",
+        FR="<h2>Titre de la page</h2><p>Le contenu principal de la page. Placez les détails dont tout le monde n'a pas besoin dans une fenêtre : "
+           "l'apprenant l'ouvre avec le bouton et la page reste claire.</p>"))
+    more = t.el("button", 30, 210, 240, 44, caption=dict(
+        PL="Więcej informacji", EN="More information", DE="Mehr erfahren", FR="En savoir plus"))
+    popup = t.el("popup", 300, 190, 420, 240,
+                 title=dict(PL="Więcej informacji", EN="More information", DE="Mehr erfahren", FR="En savoir plus"),
+                 text=dict(PL="Tutaj wpisz szczegóły, przykład albo ciekawostkę.",
+                           EN="Type the details, an example or an interesting fact here.",
+                           DE="Geben Sie hier Details, ein Beispiel oder eine interessante Tatsache ein.",
+                           FR="Saisissez ici les détails, un exemple ou une anecdote."),
+                 closeCaption=dict(PL="Zamknij", EN="Close", DE="Schließen", FR="Fermer"))
+    t.on(more, "onclick", popup, "show")
+
+
 def summary(t):
     t.el("image", 30, 40, 160, 160, src="..\\resources\\summary.png")
     t.el("text", 220, 40, 550, 320, text=dict(
@@ -189,6 +211,13 @@ TEMPLATES = [
              EN="A full-width heading and two columns of text, for example for comparisons.",
              DE="Überschrift über die ganze Breite und zwei Textspalten, etwa für Vergleiche.",
              FR="Un titre sur toute la largeur et deux colonnes de texte, par exemple pour des comparaisons.")),
+    dict(folder="basic/text_popup", group="basic", icon=1, build=text_popup, type="Normal", resources={},
+         caption=dict(PL="Tekst z okienkiem", EN="Text with pop-up", DE="Text mit Einblendfenster", FR="Texte avec fenêtre"),
+         description=dict(
+             PL="Tekst strony i przycisk, który otwiera okienko ze szczegółami.",
+             EN="Page text and a button that opens a pop-up window with details.",
+             DE="Seitentext und eine Schaltfläche, die ein Einblendfenster mit Details öffnet.",
+             FR="Le texte de la page et un bouton qui ouvre une fenêtre de détails.")),
     dict(folder="basic/summary", group="basic", icon=0, build=summary, type="Normal",
          resources={"summary.png": pictures.check_mark},
          caption=dict(PL="Podsumowanie", EN="Summary", DE="Zusammenfassung", FR="Résumé"),
