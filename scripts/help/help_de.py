@@ -35,7 +35,7 @@ DE = dict(
         ("lexicon", "Lexikon", """
 <p>Das Lexikon (<kbd>Strg+L</kbd>) ist das Glossar des Kurses. Fügen Sie ein Stichwort hinzu, schreiben Sie die Definition und kreuzen Sie <b>Lexikon in Vorschau und Export aufnehmen</b> an. Stichwörter auf den Seiten werden zu Verweisen, die die Definition öffnen.</p>"""),
         ("templates", "Vorlagen", """
-<p>Wenn Sie eine neue Seite zum Gestalten öffnen, bietet Vellumar <b>Seitenvorlagen</b> auf Registerkarten an: Standardlayouts (Titelseite, Text mit Bild, zwei Spalten, Zusammenfassung), Multimedia und Übungen (Einfach- und Mehrfachauswahl, Texteingabe, Ziehen und Ablegen). Mit <b>Vorschau</b> sehen Sie eine Vorlage vor der Auswahl.</p>
+<p>Wenn Sie eine neue Seite zum Gestalten öffnen, bietet Vellumar <b>Seitenvorlagen</b> auf Registerkarten an: Standardlayouts (Titelseite, Text mit Bild, zwei Spalten, Text mit Einblendfenster, Zusammenfassung), Multimedia und Übungen (Einfach- und Mehrfachauswahl, Texteingabe, Ziehen und Ablegen). Mit <b>Vorschau</b> sehen Sie eine Vorlage vor der Auswahl.</p>
 <p><b>Datei › Als Seitenvorlage speichern</b> (<kbd>Strg+T</kbd>) bewahrt eine gestaltete Seite als neue Vorlage auf: nur für den aktuellen Kurs oder, mit einem Gruppennamen, für alle Ihre Kurse.</p>"""),
         ("export", "Exportieren", """
 <p><b>Datei › Export</b> veröffentlicht den Kurs. Jeder Export schreibt fertige HTML-Seiten mit Skripten und Mediendateien:</p>

@@ -35,7 +35,7 @@ EN = dict(
         ("lexicon", "Lexicon", """
 <p>The lexicon (<kbd>Ctrl+L</kbd>) is the course glossary. Add a keyword, type its definition and tick <b>Include the lexicon in previews and exports</b>. Occurrences of the keywords on the pages become links that open the definition.</p>"""),
         ("templates", "Templates", """
-<p>When you open a new page for design, Vellumar offers <b>page templates</b> grouped into tabs: basic layouts (title page, text with picture, two columns, summary), multimedia and exercises (single and multiple choice, typed answer, drag and drop). Tick <b>Preview</b> to see a template before you choose it.</p>
+<p>When you open a new page for design, Vellumar offers <b>page templates</b> grouped into tabs: basic layouts (title page, text with picture, two columns, text with pop-up, summary), multimedia and exercises (single and multiple choice, typed answer, drag and drop). Tick <b>Preview</b> to see a template before you choose it.</p>
 <p><b>File › Save as page template</b> (<kbd>Ctrl+T</kbd>) keeps a page you designed as a new template, either for the current course only or, with a group name, for all your courses.</p>"""),
         ("export", "Exporting", """
 <p><b>File › Export</b> publishes the course. Every export writes finished HTML pages with their scripts and media:</p>

@@ -35,7 +35,7 @@ FR = dict(
         ("lexicon", "Lexique", """
 <p>Le lexique (<kbd>Ctrl+L</kbd>) est le glossaire du cours. Ajoutez un mot-clé, rédigez sa définition et cochez <b>Inclure le lexique dans les aperçus et les exports</b>. Les mots-clés présents sur les pages deviennent des liens qui ouvrent leur définition.</p>"""),
         ("templates", "Modèles", """
-<p>Quand vous ouvrez une nouvelle page à concevoir, Vellumar propose des <b>modèles de page</b> répartis en onglets : mises en page de base (page de titre, texte avec image, deux colonnes, résumé), multimédia et exercices (choix unique et multiple, réponse saisie, glisser-déposer). Cochez <b>Aperçu</b> pour voir un modèle avant de le choisir.</p>
+<p>Quand vous ouvrez une nouvelle page à concevoir, Vellumar propose des <b>modèles de page</b> répartis en onglets : mises en page de base (page de titre, texte avec image, deux colonnes, texte avec fenêtre, résumé), multimédia et exercices (choix unique et multiple, réponse saisie, glisser-déposer). Cochez <b>Aperçu</b> pour voir un modèle avant de le choisir.</p>
 <p><b>Fichier › Enregistrer comme modèle de page</b> (<kbd>Ctrl+T</kbd>) conserve une page conçue comme nouveau modèle : pour le cours actuel seulement ou, avec un nom de groupe, pour tous vos cours.</p>"""),
         ("export", "Exporter", """
 <p><b>Fichier › Exporter</b> publie le cours. Chaque export écrit des pages HTML finies avec leurs scripts et leurs fichiers multimédias :</p>

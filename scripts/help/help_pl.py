@@ -35,7 +35,7 @@ PL = dict(
         ("lexicon", "Leksykon", """
 <p>Leksykon (<kbd>Ctrl+L</kbd>) to słowniczek pojęć kursu. Dodaj hasło, wpisz jego definicję i zaznacz <b>Dołącz leksykon do podglądu i eksportu</b>. Wystąpienia haseł na stronach stają się odnośnikami, które otwierają definicję.</p>"""),
         ("templates", "Szablony", """
-<p>Gdy otwierasz nową stronę do projektowania, Vellumar proponuje <b>strony wzorcowe</b> pogrupowane na kartach: układy podstawowe (strona tytułowa, tekst z obrazkiem, dwie kolumny, podsumowanie), multimedia i ćwiczenia (jednokrotny i wielokrotny wybór, wpisywana odpowiedź, przeciąganie i upuszczanie). Zaznacz <b>Podgląd</b>, aby obejrzeć wzór przed wyborem.</p>
+<p>Gdy otwierasz nową stronę do projektowania, Vellumar proponuje <b>strony wzorcowe</b> pogrupowane na kartach: układy podstawowe (strona tytułowa, tekst z obrazkiem, dwie kolumny, tekst z okienkiem, podsumowanie), multimedia i ćwiczenia (jednokrotny i wielokrotny wybór, wpisywana odpowiedź, przeciąganie i upuszczanie). Zaznacz <b>Podgląd</b>, aby obejrzeć wzór przed wyborem.</p>
 <p><b>Plik › Zapisz jako stronę wzorcową</b> (<kbd>Ctrl+T</kbd>) zachowuje zaprojektowaną stronę jako nowy wzór: tylko dla bieżącego kursu albo, po podaniu grupy, dla wszystkich Twoich kursów.</p>"""),
         ("export", "Eksport", """
 <p><b>Plik › Eksport</b> publikuje kurs. Każdy eksport zapisuje gotowe strony HTML ze skryptami i plikami multimedialnymi:</p>
