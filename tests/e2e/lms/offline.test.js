@@ -26,7 +26,7 @@ test.before(async () => {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'vlm-lms-ext-'));
   fs.writeFileSync(path.join(dir, 'ext.html'), '<!DOCTYPE html><html><head><meta charset="utf-8"><title>Zewn</title></head><body><h1 id="ext">Strona zewnętrzna</h1></body></html>');
   ext = { dir, url: pathToFileURL(path.join(dir, 'ext.html')).href };
-  out = assemble('offline', course(), { lexicon: [['Fotosynteza', 'Proces, w którym rośliny\r\nwytwarzają cukry.']] });
+  out = assemble('offline', course(), { lexicon: [['Fotosynteza', 'Proces, w którym rośliny\r\nwytwarzają cukry.'], ['Źdźbło', 'Łodyga trawy.']] });
   fs.mkdirSync(SHOTS, { recursive: true });
 });
 test.after(async () => {
@@ -143,9 +143,15 @@ test('a keyword link in a page opens its definition page', { timeout: 20000 }, a
   await lex.waitForLoadState('load');
   assert.match(lex.url(), /lexicon\/keywords\/Fotosynteza\.html$/);
   assert.equal((await lex.locator('.vlm-lexicon-definition').innerHTML()).trim(), 'Proces, w którym rośliny<br>wytwarzają cukry.');
+  assert.equal(await page.locator('#vlmLexiconKey').textContent(), 'Fotosynteza');
   // The lexicon's own index lists the keyword.
   const { page: idx, errors: idxErrors } = await open(browser.context, pathToFileURL(path.join(out.dir, 'lexicon', 'index.html')).href);
   const list = idx.frame({ name: 'vlmlexicontree' });
+  assert.deepEqual(await list.locator('#vlmLexiconList a').allTextContents(), ['Fotosynteza', 'Źdźbło']);
+  assert.match(await list.locator('#vlmLexiconList a').nth(1).getAttribute('href'), /^keywords\/Zdzblo\.html$/);
+  await list.locator('#vlmLexiconFilter').fill('zdz');
+  assert.deepEqual(await list.locator('#vlmLexiconList a').allTextContents(), ['Źdźbło'], 'the filter ignores letter case and accents');
+  await list.locator('#vlmLexiconFilter').fill('');
   await list.getByText('Fotosynteza').click();
   const def = idx.frame({ name: 'vlmlexiconcontent' });
   for (let i = 0; i < 100 && !/Fotosynteza\.html$/.test(def.url()); i++) await new Promise((r) => setTimeout(r, 50));

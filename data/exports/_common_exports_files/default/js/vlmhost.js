@@ -115,11 +115,13 @@ var VLMHost = (function () {
     return /^(https?|file):/i.test(url) ? url : "";
   }
 
-  function showLexicon(url) {
+  function showLexicon(url, key) {
     url = safeUrl(url);
     if (!url) return;
     var panel = $("vlmLexicon");
     if (!panel) return;
+    var caption = $("vlmLexiconKey");
+    if (caption) caption.textContent = key ? String(key) : "";
     panel.hidden = false;
     document.body.className += /vlm-lexicon-open/.test(document.body.className) ? "" : " vlm-lexicon-open";
     $("vlmLexiconFrame").src = url;
@@ -145,7 +147,7 @@ var VLMHost = (function () {
         var url = safeUrl(m.url);
         if (url && !config.singlePage) navigate(requestUrl("http", url));
         break;
-      case "openLexicon": showLexicon(m.url); break;
+      case "openLexicon": showLexicon(m.url, m.key); break;
       case "pageResult": if (config.onResult) config.onResult(m); break;
     }
   }
