@@ -66,7 +66,8 @@ void TXMPDocument::LoadFromFile(const fs::path& fileName) {
 }
 
 void TXMPDocument::SaveToFile(const fs::path& fileName) {
-    if (fileName.empty())
+    // A document left empty by a failed load must not wipe the page file.
+    if (fileName.empty() || tree_.Children().empty())
         return;
     std::error_code ec;
     const fs::path folder = fileName.parent_path();

@@ -38,7 +38,8 @@ public:
     void LoadFromFile(const std::filesystem::path& fileName);
     // Creates the folder, then writes through a temporary file renamed over
     // the target. A target that cannot be opened for writing shows
-    // "SaveError!"; a file that cannot be created raises EFCreateError.
+    // "SaveError!"; a file that cannot be created raises EFCreateError. An
+    // empty tree (after a failed load) is not written.
     void SaveToFile(const std::filesystem::path& fileName);
 
     // The designer's merged definitions (not owned); null clears them.

@@ -278,6 +278,9 @@ TEST_F(PageDocument, UnopenableFileIsReportedAndLeavesTheDocumentEmpty) {
     EXPECT_EQ(doc.DocumentNode(), nullptr);
     EXPECT_EQ(doc.AsText(), "");
     EXPECT_TRUE(doc.FileName().empty());
+    ASSERT_TRUE(WriteFileBytes(dir / "kept.xmp", "<document />"));
+    doc.SaveToFile(dir / "kept.xmp");
+    EXPECT_EQ(Read(dir / "kept.xmp"), "<document />");
 }
 
 TEST_F(PageDocument, SaveFailures) {
