@@ -5,8 +5,8 @@ const { TestPage } = require('../../lib/pagebuilder');
 
 function introPage(text) {
   const doc = new TestPage({ type: 'Information', name: 'Intro' });
-  doc.add('text', { x: 40, y: 30, width: 600, height: 80, text: text });
-  const next = doc.add('button', { x: 40, y: 140, caption: 'Dalej' });
+  doc.add('text', { x: 40, y: 30, width: 600, height: 100, text: text });
+  const next = doc.add('button', { x: 40, y: 150, caption: 'Dalej' });
   doc.on(next, 'onclick', doc.page, 'nextPage');
   return doc;
 }
