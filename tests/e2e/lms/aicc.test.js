@@ -38,6 +38,15 @@ function hacp(req, body, res) {
   res.end(reply);
 }
 
+// The same HACP service on another origin, as most LMSs run it: with or without CORS.
+function crossOrigin(cors) {
+  return (req, body, res) => {
+    const head = res.writeHead.bind(res);
+    res.writeHead = (code, h) => head(code, Object.assign(cors ? { 'Access-Control-Allow-Origin': '*' } : {}, h));
+    hacp(req, body, res);
+  };
+}
+
 function core(data) {
   const out = {};
   const m = /\[Core\]\r?\n([\s\S]*?)(\r?\n\[|$)/i.exec(data);
@@ -48,17 +57,21 @@ function core(data) {
   return out;
 }
 
-let browser; let server; let multi; let single; let leo; let sidCount = 0;
+let browser; let server; let lmsCors; let lmsPlain; let multi; let single; let leo; let sidCount = 0;
 test.before(async () => {
   browser = await launch();
   multi = assemble('aicc', fixtureCourse(), { aiccMulti: true });
   single = assemble('aicc', fixtureCourse(), { aiccMulti: false });
   leo = assemble('aicc', fixtureCourse(), { aiccMulti: true, leo: true });
   server = await serve({ '/multi/': multi.dir, '/single/': single.dir, '/leo/': leo.dir }, { '/hacp': hacp });
+  lmsCors = await serve({}, { '/hacp': crossOrigin(true) });
+  lmsPlain = await serve({}, { '/hacp': crossOrigin(false) });
 });
 test.after(async () => {
   await browser.close();
   await server.close();
+  await lmsCors.close();
+  await lmsPlain.close();
   for (const d of [multi, single, leo]) d.remove();
 });
 
@@ -68,8 +81,8 @@ function newSession(unit, extra = {}) {
   return sid;
 }
 
-const launchUrl = (folder, sid, query = '') => server.base + '/' + folder + '/index.html?' + query +
-  'aicc_sid=' + encodeURIComponent(sid) + '&aicc_url=' + encodeURIComponent(server.base + '/hacp');
+const launchUrl = (folder, sid, query = '', lms = server) => server.base + '/' + folder + '/index.html?' + query +
+  'aicc_sid=' + encodeURIComponent(sid) + '&aicc_url=' + encodeURIComponent(lms.base + '/hacp');
 
 async function waitCommands(sid, pred) {
   for (let i = 0; i < 100; i++) {
@@ -160,6 +173,23 @@ test('one unit per page: remembered answers come back from [Core_Lesson] on the 
   assert.deepEqual(first.errors, []);
   assert.deepEqual(second.errors, []);
 });
+
+for (const [label, which] of [['with CORS', 'cors'], ['without CORS answers', 'plain']]) {
+  test(`an LMS on another origin ${label} receives the result and the end of the session`, { timeout: 30000 }, async () => {
+    const lms = which === 'cors' ? lmsCors : lmsPlain;
+    const sid = newSession('A00000004-' + which, { status: 'I' });
+    const { page, errors } = await open(browser.context, launchUrl('multi', sid, 'page=4&', lms));
+    const cmds = await answerAndExit(page, 'Warszawa', sid);
+    assert.deepEqual([cmds[0].command, cmds[cmds.length - 1].command], ['getparam', 'exitau']);
+    const puts = cmds.filter((c) => c.command === 'putparam').map((c) => core(c.data));
+    assert.equal(puts[puts.length - 1].lesson_status, 'passed');
+    assert.equal(puts[puts.length - 1].score, '10');
+    await page.close();
+    // Without CORS the browser reports the unreadable answer of the first request.
+    const unexpected = which === 'cors' ? errors : errors.filter((e) => !/CORS|Failed to fetch|ERR_FAILED/.test(e));
+    assert.deepEqual(unexpected, []);
+  });
+}
 
 test('one unit for the course: the frame set reports the course result and ends the session', { timeout: 40000 }, async () => {
   const sid = newSession('B00000001', { mastery: '10' });

@@ -97,7 +97,7 @@ var VLMHacp = (function () {
   Session.prototype.send = function (command, data) {
     var self = this, body = this.body(command, data);
     this.queue = this.queue.then(function () {
-      var opts = { method: "POST", headers: { "Content-Type": "application/x-www-form-urlencoded" }, body: body, credentials: "include" };
+      var opts = { method: "POST", headers: { "Content-Type": "application/x-www-form-urlencoded" }, body: body };
       if (self.blind) opts.mode = "no-cors";
       return fetch(self.url, opts).then(function (res) {
         return self.blind ? "" : res.text();
