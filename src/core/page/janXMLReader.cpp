@@ -187,6 +187,7 @@ void TjanXMLTree::LoadFromFile(const std::filesystem::path& fileName) {
         return EFOpenError("Cannot open file \"" + PathToCp1250(fileName) + "\". " +
                            SystemReason(err));
     };
+    ClearContent();
     errno = 0;
     std::FILE* f = std::fopen(fileName.c_str(), "rb");
     if (!f)

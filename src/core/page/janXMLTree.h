@@ -116,7 +116,8 @@ class TjanXMLTree : public TjanXMLNode {
 public:
     TjanXMLTree() : TjanXMLNode("root") {}
 
-    // Throws EFOpenError when the file cannot be read.
+    // Discards the content, then reads; throws EFOpenError when the file
+    // cannot be read.
     void LoadFromFile(const std::filesystem::path& fileName);
     void LoadFromText(const std::string& text);
     std::string AsText() const;

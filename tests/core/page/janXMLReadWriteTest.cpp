@@ -195,7 +195,9 @@ TEST(XmlFile, FailuresNameTheFileAndTheReason) {
         EXPECT_NE(std::string(e.what()).find(missing.string()), std::string::npos);
         EXPECT_NE(std::string(e.what()).find("No such file"), std::string::npos);
     }
+    tree.AddChild("stale");
     EXPECT_THROW(tree.LoadFromFile(fs::temp_directory_path()), EFOpenError);
+    EXPECT_EQ(tree.ChildCount(), 0u);
     tree.AddChild("a");
     EXPECT_THROW(tree.SaveToFile(missing), EFCreateError);
 }
