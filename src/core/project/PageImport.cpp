@@ -1,0 +1,113 @@
+#include "project/PageImport.h"
+
+#include "app/IniLang.h"
+#include "app/UserPrompt.h"
+#include "common/CopyDirUnit.h"
+#include "common/Encoding.h"
+#include "common/FilesTools.h"
+#include "page/xmp.h"
+#include "project/CourseLifecycle.h"
+#include "project/CourseTree.h"
+#include "resources/Resources.h"
+
+namespace vlm {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool SameFolder(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
+// Kind 2: the whole page folder of the document, not only the document.
+void ImportDocument(const TImportChoice& choice, TProjectItem& item, const fs::path& folder) {
+    const fs::path document = choice.TargetPath();
+    std::error_code ec;
+    if (choice.ChosenTarget.empty() || !fs::is_regular_file(document, ec))
+        return;
+    const fs::path source = document.parent_path();
+    if (!SameFolder(source, folder))
+        CopyFolder(source, folder, true, kCountFiles, true, -1);
+    item.Address = PathToCp1250(document.filename());
+}
+
+// Kind 0: the page folder, then the media the page uses, and the page
+// document saved with its references to this course's names.
+void ImportDesignedPage(const TImportChoice& choice, const TPagePicker& picker,
+                        const fs::path& folder, const TImportPageContext& context) {
+    const fs::path source = choice.TargetPath();
+    std::error_code ec;
+    if (choice.ChosenTarget.empty() || !fs::is_regular_file(source, ec))
+        return;
+    if (!SameFolder(source.parent_path(), folder))
+        TDirCopy(context.progress).CopyTree(source.parent_path(), folder);
+    context.resources.MergePageResources(context.page, source, folder / kPageFileName,
+                                         picker.Paths().CourseDir, context.tree.Paths.CourseDir,
+                                         context.progress);
+}
+
+} // namespace
+
+bool ImportPageEnabled(const TCourseNode* node) {
+    return node && !node->IsRoot() && node->Item().PageType == ptNone;
+}
+
+bool ImportPage(TCourseNode& node, const TImportPageContext& context,
+                const TImportPageSteps& steps) {
+    TCourseTree& tree = context.tree;
+    TProjectItem& item = node.Item();
+    if (node.IsRoot() || tree.Paths.CourseDir.empty() || !steps.askProjectFile)
+        return false;
+    const fs::path folder = tree.PageFolder(&item);
+    const fs::path pageFile = folder / kPageFileName;
+
+    std::error_code ec;
+    bool replace = false;
+    if (fs::exists(pageFile, ec)) {
+        const int answer =
+            context.prompt.MessageBox(LangText("MESSAGE_REPLACE_CURRENT_PAGE_CAPTION"),
+                                      LangText("MESSAGE_REPLACE_CURRENT_PAGE"),
+                                      DialogType::Confirmation, kButtonsYesNoCancel);
+        if (answer == mrNo)
+            return false;
+        if (answer != mrYes)
+            throw Abort();
+        replace = true;
+    }
+
+    const std::optional<fs::path> file = steps.askProjectFile(
+        LangText("DIALOG_OPEN_TITLE_OPEN_IMPORT_PROJECT"), TCourseLifecycle::ProjectFilter());
+    if (!file)
+        return false;
+    TPagePicker picker(context.prompt, context.clock, context.random);
+    if (!PickPage(picker, *file, tree.IdCounter, steps.showPicker))
+        return false;
+    const TImportChoice& choice = picker.Result();
+
+    if (!choice.ChosenTarget.empty() && steps.closePage)
+        steps.closePage();
+    if (replace)
+        DeleteFolderTree(folder);
+    if (choice.ChosenKind == ptURLLink)
+        item.Address = choice.ChosenTarget;
+    else if (choice.ChosenKind == ptOutsideDocument)
+        ImportDocument(choice, item, folder);
+    else if (choice.ChosenKind == ptContent)
+        ImportDesignedPage(choice, picker, folder, context);
+
+    item.PageType = choice.ChosenKind;
+    item.Stamp = tree.NewStamp();
+    // A picked page without a document brings no name: the page keeps its own.
+    if (picker.CopyItemName && !choice.ChosenName.empty())
+        item.Name = choice.ChosenName;
+    tree.Notify(tcImage | tcText, &node);
+    tree.SyncToProject(context.project);
+    tree.Notify(tcUnsaved, &node);
+    if (steps.clickNode)
+        steps.clickNode(node);
+    return true;
+}
+
+} // namespace vlm
