@@ -1,5 +1,6 @@
 'use strict';
 const test = require('node:test');
+const { describe } = test;
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const os = require('node:os');
@@ -49,6 +50,7 @@ const fieldValues = (page) => page.evaluate(() => Object.fromEntries([...documen
   return [f.getAttribute('data-prop'), kind === 'bool' ? String(f.checked) : kind === 'html' ? f.innerHTML : f.value];
 })));
 
+describe('per class', { concurrency: 3 }, () => {
 for (const cls of CLASSES) {
   for (const file of ['editor.html', 'style.html']) {
     const full = path.join(COMPONENTS, cls, file);
@@ -92,6 +94,7 @@ for (const cls of CLASSES) {
     });
   }
 }
+});
 
 test('property pages are translated by their language block', { timeout: 30000 }, async () => {
   for (const cls of ['button', 'text', 'video', 'DDElement']) {

@@ -1,5 +1,6 @@
 'use strict';
 const test = require('node:test');
+const { describe } = test;
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
@@ -37,6 +38,7 @@ async function frameOf(page, name) {
   }, name);
 }
 
+describe('per class', { concurrency: 3 }, () => {
 for (const cls of CLASSES) {
   test('component ' + cls + ' renders in every mode without script errors', { timeout: 30000 }, async () => {
     const { page: doc, element } = samplePage(cls);
@@ -48,9 +50,9 @@ for (const cls of CLASSES) {
       1: course.preview(doc, 1, null, cls + '-1.html'),
       2: course.preview(doc, 2, null, cls + '-2.html'),
       3: course.preview(doc, 3, element, cls + '-3.html'),
-      4: course.exportPage(doc, 1).url,
+      4: course.exportPage(doc, 10 + 2 * CLASSES.indexOf(cls)).url,
     };
-    const exam = course.exportPage(doc, 2, { mode: 5 }).url;
+    const exam = course.exportPage(doc, 11 + 2 * CLASSES.indexOf(cls), { mode: 5 }).url;
     urls[5] = exam;
     for (const [mode, url] of Object.entries(urls)) {
       const { page, errors } = await open(browser.context, url);
@@ -72,3 +74,4 @@ for (const cls of CLASSES) {
     }
   });
 }
+});

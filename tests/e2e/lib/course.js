@@ -39,8 +39,14 @@ class Course {
   exportPage(page, position, options = {}) {
     const root = path.join(this.dir, 'export');
     const pages = path.join(root, 'pages');
-    fs.cpSync(path.join(COMPONENTS, 'api'), path.join(pages, 'api'), { recursive: true });
-    fs.cpSync(this.resources, path.join(pages, 'resources'), { recursive: true });
+    // Copied once, and only new resources afterwards: pages of other tests may be
+    // loading these files at the same time.
+    if (!fs.existsSync(path.join(pages, 'api'))) fs.cpSync(path.join(COMPONENTS, 'api'), path.join(pages, 'api'), { recursive: true });
+    fs.mkdirSync(path.join(pages, 'resources'), { recursive: true });
+    for (const f of fs.readdirSync(this.resources)) {
+      const target = path.join(pages, 'resources', f);
+      if (!fs.existsSync(target)) fs.copyFileSync(path.join(this.resources, f), target);
+    }
     const out = path.join(pages, 'p' + String(position).padStart(5, '0'), '_page.html');
     build(page, out, Object.assign({ mode: 4, apiPath: '../api/', commonPath: '../../js/', pageIndex: position }, options));
     return { url: pathToFileURL(out).href, file: out, root };
