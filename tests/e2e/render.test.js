@@ -16,7 +16,7 @@ let course;
 test.before(async () => {
   browser = await launch();
   course = new Course();
-  course.addResource('doc.html', '<html><body style="font-family:sans-serif"><h3>Dokument</h3><p>Treść dokumentu HTML.</p></body></html>');
+  course.addResource('doc.html', '<html><head><meta charset="utf-8"></head><body style="font-family:sans-serif"><h3>Dokument</h3><p>Treść dokumentu HTML.</p></body></html>');
   course.addResource('movie.swf', Buffer.from('FWS'));
   course.addResource('sample.webm', await recordWebm(browser.context));
   fs.mkdirSync(SHOTS, { recursive: true });
