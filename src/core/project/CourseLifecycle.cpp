@@ -207,10 +207,12 @@ void TCourseLifecycle::CloseCourse() {
 bool TCourseLifecycle::NewCourseFrom(const TProjectTemplateItem& item, const fs::path& file) {
     LeaveCourse();
     // Replacing the open course's own file: close it before its folder goes.
-    std::error_code ec;
-    if (CourseOpen && fs::exists(file, ec) && fs::equivalent(file, Project.FileName, ec))
-        CloseCourse();
-    if (!CreateCourseFromTemplate(item, file, prompt_, clock_, random_, progress_))
+    const auto closeIfOwn = [&] {
+        std::error_code ec;
+        if (CourseOpen && fs::equivalent(file, Project.FileName, ec))
+            CloseCourse();
+    };
+    if (!CreateCourseFromTemplate(item, file, prompt_, clock_, random_, progress_, closeIfOwn))
         return false;
     OpenCourse(file);
     EditCourseSettings();

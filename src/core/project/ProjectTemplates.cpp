@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <set>
+#include <stdexcept>
 
 namespace vlm {
 
@@ -77,13 +78,17 @@ std::vector<TProjectTemplateItem> ListProjectTemplates(const fs::path& programDi
 
 bool CreateCourseFromTemplate(const TProjectTemplateItem& item, const fs::path& file,
                               UserPrompt& prompt, const Clock& clock, Random& random,
-                              Progress& progress) {
+                              Progress& progress, const std::function<void()>& beforeReplace) {
     const fs::path courseDir = TCoursePaths::ForProjectFile(file).CourseDir;
+    if (courseDir.empty())
+        throw std::invalid_argument("CreateCourseFromTemplate: no file name");
     std::error_code ec;
     if (fs::exists(file, ec)) {
         if (prompt.MessageDlg(LangText("MESSAGE_PROJECT_FILE_EXISTS"), DialogType::Confirmation,
                               kButtonsYesNo) != mrYes)
             return false;
+        if (beforeReplace)
+            beforeReplace();
         fs::remove(file, ec);
         if (fs::exists(courseDir, ec))
             DeleteFolderTree(courseDir);

@@ -4,6 +4,7 @@
 // new course folder.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,9 +33,10 @@ std::vector<TProjectTemplateItem> ListProjectTemplates(const std::filesystem::pa
 // An existing file is replaced only after Yes (its course folder is deleted
 // first); false after No. Every item gets a new stamp, distinct within the
 // course. A template whose project file is bad is reported and throws Abort;
-// a file that cannot be written throws ETProjectError.
+// a file that cannot be written throws ETProjectError. `beforeReplace` runs
+// after Yes, before anything is deleted.
 bool CreateCourseFromTemplate(const TProjectTemplateItem& item, const std::filesystem::path& file,
                               UserPrompt& prompt, const Clock& clock, Random& random,
-                              Progress& progress);
+                              Progress& progress, const std::function<void()>& beforeReplace = {});
 
 } // namespace vlm

@@ -100,6 +100,17 @@ TEST_F(ProjectTemplatesTest, AnExistingCourseIsReplacedOnlyAfterYes) {
     EXPECT_FALSE(fs::exists(dir_ / "stary" / "wlasny.txt"));
     EXPECT_TRUE(fs::exists(dir_ / "stary" / "p00002" / kPageFileName));
     EXPECT_EQ(life_.Project.Title, "Szablon");
+
+    // The open course's own file: kept open after No, closed before it is replaced.
+    prompt_.answers = {mrNo};
+    EXPECT_FALSE(life_.NewCourseFrom(Template(), file));
+    EXPECT_TRUE(life_.CourseOpen);
+    int designerClosed = 0;
+    life_.Hooks.closeDesigner = [&] { ++designerClosed; };
+    prompt_.answers = {mrYes};
+    EXPECT_TRUE(life_.NewCourseFrom(Template(), file));
+    EXPECT_GE(designerClosed, 1);
+    EXPECT_TRUE(life_.CourseOpen);
 }
 
 TEST_F(ProjectTemplatesTest, CancelledFileDialogReturnsToTheTemplateList) {
