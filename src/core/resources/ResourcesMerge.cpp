@@ -70,6 +70,10 @@ void TProjectResources::MergePageResources(TXMPDocument& page, const fs::path& s
     const fs::path folder = courseDir / "resources";
 
     page.LoadFromFile(sourcePage);
+    // An unreadable page has been reported by the document; saving its empty
+    // tree would only wipe the target.
+    if (!page.DocumentNode())
+        return;
     TProjectResources source;
     source.Load(sourceCourseDir / "resources.xml");
     source.Refresh(sourceFolder, progress);

@@ -171,5 +171,23 @@ TEST_F(Merge, ReferencesOutsideTheResourcesFoldersAreLeftAlone) {
     EXPECT_EQ(reg.Count(), 1);
 }
 
+// A page that cannot be read, or holds no page document, merges nothing and
+// leaves the copied target as it is.
+TEST_F(Merge, SourceWithoutAPageDocumentLeavesTheTargetAlone) {
+    root.Write("other/resources/a.png", "a");
+    root.Write("other/p00003/_page.xmp", "<html>\r\n  <image src=\"a.png\" />\r\n</html>\r\n");
+    OpenCourse();
+    const auto target = root.Write("course/p00007/_page.xmp", "copied page");
+    for (const char* page : {"p00002", "p00003"}) {
+        TXMPDocument doc(guids, prompt, clock);
+        doc.SetDefinitions(&definitions);
+        reg.MergePageResources(doc, source / page / "_page.xmp", target, source, course, progress);
+        EXPECT_EQ(test::ReadAll(target), "copied page") << page;
+    }
+    ASSERT_EQ(prompt.calls.size(), 1u); // the missing one
+    EXPECT_EQ(prompt.calls[0].text.rfind("OpenError!", 0), 0u);
+    EXPECT_EQ(FilesBelow(course / "resources"), std::set<std::string>{});
+}
+
 } // namespace
 } // namespace vlm
