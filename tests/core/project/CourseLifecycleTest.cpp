@@ -271,6 +271,34 @@ TEST_F(CourseLifecycleTest, FailedSaveNeverLoopsByItself) {
     }
 }
 
+TEST_F(CourseLifecycleTest, AddWhoseSaveEndsInSaveAsHandsBackTheNodeOfTheNewTree) {
+    const fs::path file = WriteCourse("kurs", "A");
+    life_.OpenCourse(file);
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::remove);
+    RecordingObserver view;
+    life_.Tree.AddObserver(&view);
+
+    prompt_.answers = {mrCancel};
+    TCourseNode* added = life_.Tree.Add(nullptr);
+    ASSERT_NE(added, nullptr);
+    EXPECT_FALSE(life_.CourseSaved);
+    EXPECT_EQ(view.changes.back().node, added);
+
+    prompt_.answers = {mrOK};
+    fileAnswers_ = {dir_ / "kopia.vlmproject"};
+    view.changes.clear();
+    added = life_.Tree.Add(nullptr);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(life_.Tree.Nodes().back(), added); // a node of the rebuilt tree
+    EXPECT_EQ(added->Item().Name, "Nowa strona");
+    EXPECT_TRUE(life_.CourseSaved);
+    EXPECT_EQ(ItemsOfFile(dir_ / "kopia.vlmproject").size(), 4u);
+    ASSERT_FALSE(view.changes.empty());
+    EXPECT_TRUE(view.changes.front().flags & tcRebuilt);
+    EXPECT_EQ(view.changes.back().node, nullptr); // its node went with the rebuild
+    life_.Tree.RemoveObserver(&view);
+}
+
 TEST_F(CourseLifecycleTest, SaveAsCopiesTheCourseUnderTheNewName) {
     const fs::path file = WriteCourse("kurs", "A,B");
     life_.OpenCourse(file);
