@@ -3,8 +3,6 @@
 #include "common/FileWrite.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace vlm {
 
@@ -77,14 +75,10 @@ TIniFile TIniFile::FromText(const std::string& text) {
 }
 
 std::optional<TIniFile> TIniFile::Load(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    const auto bytes = ReadFileBytes(file);
+    if (!bytes)
         return std::nullopt;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad())
-        return std::nullopt;
-    return FromText(ss.str());
+    return FromText(*bytes);
 }
 
 const TIniFile::Section* TIniFile::FindSection(const std::string& name) const {
