@@ -91,6 +91,18 @@ TEST_F(CourseLifecycleTest, AFileThatCannotBeOpenedLeavesNoCourse) {
     }
 }
 
+TEST_F(CourseLifecycleTest, ParentsInACycleOpenWithTheReachablePagesAndAreDroppedOnWrite) {
+    const fs::path file = dir_ / "cycle.vlmproject";
+    fs::copy_file(fs::path(VLM_FIXTURES_DIR) / "session" / "cycle.vlmproject", file);
+    life_.OpenCourse(file);
+    EXPECT_EQ(ShapeOf(*life_.Tree.Root()), "A(E)");
+    EXPECT_TRUE(life_.SaveCourse(true));
+    const std::vector<TProjectItem> written = ItemsOfFile(file);
+    ASSERT_EQ(written.size(), 3u);
+    EXPECT_EQ(written[2].Name, "E");
+    EXPECT_EQ(written[2].ParentPosition, 2);
+}
+
 TEST_F(CourseLifecycleTest, CancelledDuplicateQuestionOpensNothing) {
     TProject project(prompt_);
     FillProject(project, "A,B");
