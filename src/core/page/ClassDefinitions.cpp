@@ -63,10 +63,11 @@ std::string ExpandResourcePath(const std::string& value, const std::string& pref
 void ApplyOwnProperties(const TjanXMLNode& classDefinition, TjanXMLNode& target) {
     const std::string language = ContentLanguage();
     for (const auto& property : classDefinition.Children()) {
-        if (property->Name() != "property")
+        // A property without a name would write an attribute without one.
+        const std::string name = property->GetAttributeText("name");
+        if (property->Name() != "property" || name.empty())
             continue;
-        target.SetAttribute(property->GetAttributeText("name"),
-                            ExpandResourcePath(PropertyDefaultValue(*property, language)));
+        target.SetAttribute(name, ExpandResourcePath(PropertyDefaultValue(*property, language)));
     }
 }
 

@@ -124,9 +124,9 @@ bool TXMPDocument::CompleteElement(TjanXMLNode& element) {
     bool changed = false;
     const std::string language = ContentLanguage();
     for (const auto& property : cls->Children()) {
-        if (property->Name() != "property")
-            continue;
         const std::string name = property->GetAttributeText("name");
+        if (property->Name() != "property" || name.empty())
+            continue;
         const TjanXMLAttribute* present = element.FindAttribute(name);
         if (present && !present->Value.empty())
             continue;
@@ -239,7 +239,7 @@ void TXMPDocument::ApplyLanguage(const std::string& language) {
         TjanXMLNodeList properties;
         element->CollectDescendants("property", properties);
         for (const TjanXMLNode* p : properties)
-            if (p->GetAttributeText("lang") == language)
+            if (p->GetAttributeText("lang") == language && !p->GetAttributeText("name").empty())
                 element->SetAttribute(p->GetAttributeText("name"), p->Text());
     }
 }

@@ -35,6 +35,7 @@ const char* const kInheritance = R"(<document>
   <class name="quiz" extends="button">
     <property name="x" defaultValue="5" />
     <property name="score" defaultValue="1" />
+    <property defaultValue="nameless" />
   </class>
   <class name="deep" extends="quiz">
     <property name="own" defaultValue="" />

@@ -33,6 +33,7 @@ done();]]></code></event>
     <property name="caption" defaultValue="OK" />
     <property name="width" defaultValue="100" />
     <property name="buttonSrc" type="path" />
+    <property defaultValue="nameless" />
     <event name="onClick" />
   </class>
   <group><class name="image"><property name="src" type="path" /></class></group>
@@ -216,10 +217,12 @@ TEST_F(PageDocument, ApplyLanguageCopiesTheMatchingPropertyTexts) {
     doc.LoadFromText("<document><page /><text name=\"t\" text=\"x\">"
                      "<property name=\"text\" lang=\"PL\">Tekst</property>"
                      "<property name=\"text\" lang=\"EN\">Text</property>"
-                     "<property name=\"hint\" lang=\"EN\">Hint</property></text></document>");
+                     "<property name=\"hint\" lang=\"EN\">Hint</property>"
+                     "<property lang=\"EN\">nameless</property></text></document>");
     doc.ApplyLanguage("EN");
     EXPECT_EQ(Element(1).GetAttributeText("text"), "Text");
     EXPECT_EQ(Element(1).GetAttributeText("hint"), "Hint");
+    EXPECT_EQ(Element(1).FindAttribute(""), nullptr);
     doc.ApplyLanguage("PL");
     EXPECT_EQ(Element(1).GetAttributeText("text"), "Tekst");
     doc.ApplyLanguage("FR");
