@@ -4,6 +4,9 @@
 
 #include "project/CourseNodeView.h"
 
+#include <random>
+#include <set>
+
 namespace vlm::test {
 namespace {
 
@@ -127,6 +130,40 @@ TEST_F(CourseTreeBuildTest, ParentPositionsThatAreNoTreeBuildEachReachableItemOn
         EXPECT_EQ(project_.ItemCount(), tree_.NodeCount()) << c.what;
         for (int i = 1; i < project_.ItemCount(); ++i)
             EXPECT_LT(project_.GetItem(i).ParentPosition, project_.GetItem(i).Position) << c.what;
+    }
+}
+
+TEST_F(CourseTreeBuildTest, AnyParentPositionsGiveAValidTreeOnWrite) {
+    std::mt19937 random(20241210);
+    std::uniform_int_distribution<int> number(-1, 30);
+    prompt_.defaultAnswer = mrNo;
+    for (int round = 0; round < 300; ++round) {
+        FillProject(project_, "");
+        project_.GetItem(0).Position = number(random);
+        for (int i = 0; i < 25; ++i) {
+            TProjectItem& item = project_.AddItem();
+            item = {"p" + std::to_string(i),
+                    number(random),
+                    number(random),
+                    number(random),
+                    false,
+                    "",
+                    "id_1_1",
+                    ptContent};
+        }
+        tree_.BuildTree(project_);
+        EXPECT_LE(tree_.NodeCount(), project_.ItemCount());
+        tree_.SyncToProject(project_);
+        std::set<std::string> names;
+        for (int i = 0; i < project_.ItemCount(); ++i) {
+            const TProjectItem& item = project_.GetItem(i);
+            EXPECT_EQ(item.Position, i + 1);
+            EXPECT_TRUE(names.insert(item.Name).second) << "built twice: " << item.Name;
+            if (i > 0) {
+                EXPECT_LT(item.ParentPosition, item.Position);
+                EXPECT_GE(item.ParentPosition, 1);
+            }
+        }
     }
 }
 
