@@ -213,6 +213,10 @@ TEST(ComponentLibraryErrors, UnreadableDefinitionPropagatesAndAddsNothing) {
     EXPECT_TRUE(library.Items().empty());
     library.ScanFolder(kLibrary / "does-not-exist");
     EXPECT_TRUE(library.Items().empty());
+    // A file stands for its folder.
+    library.ScanFolder(kLibrary / "user_defined" / "components" / "components.xml");
+    ASSERT_EQ(library.Items().size(), 1u);
+    EXPECT_EQ(library.Items()[0]->GetName(), "mine");
 }
 
 } // namespace
