@@ -1,0 +1,254 @@
+#include "CheckCommand.h"
+
+#include "CliSession.h"
+#include "Json.h"
+
+#include "app/IniLang.h"
+#include "common/Encoding.h"
+#include "common/StringRoutines.h"
+#include "common/StringTools.h"
+#include "page/ClassDefinitions.h"
+#include "page/ComponentsManager.h"
+#include "page/xmp.h"
+#include "project/CoursePaths.h"
+#include "project/Links.h"
+#include "project/Project.h"
+
+#include <charconv>
+#include <set>
+
+namespace vlm::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kPagePicker = "projectListItems.html";
+
+// Loading a page for the check must not talk to the user: what the document
+// would say becomes the finding's message.
+class TQuietPrompt : public UserPrompt {
+public:
+    std::string said;
+    int MessageBox(const std::string&, const std::string& text, DialogType, ButtonSet,
+                   const std::string&, bool*) override {
+        said = text;
+        return mrCancel;
+    }
+    int MessageDlg(const std::string& text, DialogType, ButtonSet, int) override {
+        said = text;
+        return mrCancel;
+    }
+    void ShowMessage(const std::string& text) override { said = text; }
+};
+
+bool IsAddress(const std::string& value) {
+    return value.find("://") != std::string::npos || value.starts_with("mailto:") ||
+           value.starts_with("javascript:") || value.starts_with("#");
+}
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+bool TryParseInt(const std::string& text, int& value) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && !text.empty();
+}
+
+// The actions whose parameter is a page number: those edited in the page picker.
+std::set<std::string> PageJumpActions(const TjanXMLNode* definitions) {
+    std::set<std::string> names;
+    const TjanXMLNode* document = definitions ? DefinitionsDocument(*definitions) : nullptr;
+    if (!document)
+        return names;
+    for (const auto& node : document->Children())
+        if (node->GetAttributeText("type") == "action" &&
+            node->GetAttributeText("editorName") == kPagePicker)
+            names.insert(node->GetAttributeText("name"));
+    return names;
+}
+
+class TPageCheck {
+public:
+    TPageCheck(const TProject& project, const TCheckContext& context,
+               std::vector<TFinding>& findings)
+        : project_(project), context_(context), findings_(findings),
+          jumps_(PageJumpActions(context.definitions)) {
+        for (const auto& item : project.Items) {
+            ids_.insert(item->Id);
+            stamps_.insert(MiddleSegment(item->Stamp));
+        }
+    }
+
+    void Item(const TProjectItem& item, const TCoursePaths& paths) {
+        item_ = &item;
+        if (item.PageType == ptOutsideDocument) {
+            const fs::path document = paths.PageDir(item.Id) / PathFromCp1250(item.Address);
+            if (item.Address.empty() || !fs::is_regular_file(document))
+                Add("error", "missing-document",
+                    CliText("ERROR_FILE_NOT_FOUND", "File not found: %s", PathToCp1250(document)));
+            return;
+        }
+        if (item.PageType != ptContent)
+            return;
+        const fs::path file = paths.PageFile(item.Id);
+        if (!fs::is_regular_file(file)) {
+            Add("error", "missing-page",
+                CliText("ERROR_FILE_NOT_FOUND", "File not found: %s", PathToCp1250(file)));
+            return;
+        }
+        Page(file);
+    }
+
+private:
+    void Add(const char* severity, const char* code, const std::string& message) {
+        findings_.push_back({severity, item_->Position, code, message});
+    }
+
+    void Page(const fs::path& file) {
+        TQuietPrompt quiet;
+        TXMPDocument document(context_.guids, quiet, context_.clock);
+        document.SetDefinitions(context_.definitions);
+        try {
+            document.LoadFromFile(file);
+        } catch (const std::exception& e) {
+            quiet.said = e.what();
+        }
+        TjanXMLNode* root = document.DocumentNode();
+        if (!root) {
+            Add("error", "bad-page",
+                CliText("ERROR_MESSAGE_NOT_CORRECT_VELLUMAR_FILE", "The file %s is not valid.",
+                        PathToCp1250(file)) +
+                    (quiet.said.empty() ? "" : " " + quiet.said));
+            return;
+        }
+        int elements = 0;
+        std::set<std::string> unknown;
+        for (const auto& node : root->Children()) {
+            if (node->Name() == "info")
+                continue;
+            Actions(*node);
+            if (node->Name() == "page") {
+                Links(*node);
+                continue;
+            }
+            ++elements;
+            if (!context_.library.FindByName(node->Name()) && unknown.insert(node->Name()).second)
+                Add("error", "unknown-class",
+                    CliText("ERROR_COMPONENT_LOST", "Missing component: %s", node->Name()));
+        }
+        if (elements == 0)
+            Add("warning", "empty-page", CliText("CLI_CHECK_EMPTY_PAGE", "The page is empty."));
+        Media(document, file.parent_path());
+    }
+
+    void Media(const TXMPDocument& document, const fs::path& pageDir) {
+        std::vector<std::string> values;
+        document.CollectPathValues(values);
+        for (const std::string& value : values) {
+            if (IsAddress(value))
+                continue;
+            const fs::path stored = PathFromStoredText(value);
+            const fs::path file = stored.is_absolute() ? stored : pageDir / stored;
+            const fs::path decoded = pageDir / PathFromStoredText(UrlDecode(value));
+            if (!fs::exists(file) && !fs::exists(decoded))
+                Add("error", "missing-media",
+                    CliText("ERROR_FILE_NOT_FOUND", "File not found: %s", value));
+        }
+    }
+
+    void Actions(const TjanXMLNode& subject) {
+        for (const auto& event : subject.Children()) {
+            if (event->Name() != "event")
+                continue;
+            for (const auto& action : event->Children()) {
+                if (action->Name() != "action" || !jumps_.count(action->GetAttributeText("name")))
+                    continue;
+                const std::string target = Trim(action->Text());
+                int id = 0;
+                if (!TryParseInt(target, id) || !ids_.count(id))
+                    Add("error", "broken-jump",
+                        CliText("CLI_CHECK_BROKEN_JUMP",
+                                "A page jump leads to page %s, which the course does not have.",
+                                target));
+            }
+        }
+    }
+
+    void Links(const TjanXMLNode& page) {
+        for (const TPageLink& link : LinksFromText(page.GetAttributeText("links"))) {
+            if (IsAddress(link.Target))
+                continue;
+            if (link.Target.empty() || !stamps_.count(link.Target))
+                Add("warning", "broken-link",
+                    CliText("CLI_CHECK_BROKEN_LINK",
+                            "The link \"%s\" leads to no page of this course.", link.ShortName));
+        }
+    }
+
+    const TProject& project_;
+    const TCheckContext& context_;
+    std::vector<TFinding>& findings_;
+    std::set<std::string> jumps_;
+    std::set<int> ids_;
+    std::set<std::string> stamps_;
+    const TProjectItem* item_ = nullptr;
+};
+
+} // namespace
+
+std::vector<TFinding> CheckProject(const TProject& project, const TCheckContext& context) {
+    std::vector<TFinding> findings;
+    const TCoursePaths paths = TCoursePaths::ForProjectFile(project.FileName);
+    TPageCheck check(project, context, findings);
+    for (const auto& item : project.Items)
+        check.Item(*item, paths);
+    return findings;
+}
+
+std::string FindingsJson(const std::vector<TFinding>& findings) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const TFinding& f = findings[i];
+        out += i ? ",\n  " : "\n  ";
+        out += "{\"severity\": " + JsonString(f.severity) +
+               ", \"item\": " + std::to_string(f.item) + ", \"code\": " + JsonString(f.code) +
+               ", \"message\": " + JsonString(f.message) + "}";
+    }
+    return out + (findings.empty() ? "]" : "\n]");
+}
+
+std::string FindingsText(const std::vector<TFinding>& findings) {
+    std::string out;
+    for (const TFinding& f : findings)
+        out += f.severity + " " + std::to_string(f.item) + " " + f.code + ": " + f.message + "\n";
+    return out;
+}
+
+int RunCheck(TCliSession& session, const std::string& file, bool json) {
+    TProject project(session.prompt);
+    project.LoadFromFile(file);
+    TComponentsCollection library(session.prompt);
+    library.LoadLibrary(session.programDir);
+    const std::unique_ptr<TjanXMLTree> definitions =
+        LoadDefinitionTree(session.programDir, library, session.prompt, CurrentLanguage());
+    if (!definitions)
+        return kExitFailed;
+    const std::vector<TFinding> findings =
+        CheckProject(project, {library, definitions.get(), session.guids, session.clock});
+    if (json)
+        session.output.Result(FindingsJson(findings), true);
+    else if (!findings.empty())
+        session.output.Result(FindingsText(findings));
+    for (const TFinding& f : findings)
+        if (f.severity == "error")
+            return kExitFailed;
+    return kExitDone;
+}
+
+} // namespace vlm::cli

@@ -1,0 +1,108 @@
+#include "CliPrompt.h"
+
+#include "app/IniLang.h"
+#include "app/MessageDialog.h"
+
+#include <bit>
+
+namespace vlm::cli {
+
+namespace {
+
+bool IsQuestion(ButtonSet buttons) {
+    return std::popcount(buttons) > 1;
+}
+
+std::string WithoutAccelerator(std::string caption) {
+    std::string out;
+    for (char c : caption)
+        if (c != '&')
+            out += c;
+    return out;
+}
+
+// "Yes/No/Cancel" in the configured language.
+std::string ButtonList(ButtonSet buttons) {
+    const std::vector<std::string> captions =
+        MessageDlgButtonCaptions(ReadMessageDlgTexts(CurrentLanguage()), buttons);
+    std::string list;
+    for (const std::string& caption : captions)
+        list += (list.empty() ? "" : "/") + WithoutAccelerator(caption);
+    return list;
+}
+
+std::string CaptionOfResult(int result, ButtonSet buttons) {
+    const std::vector<int> indexes = ButtonIndexes(buttons);
+    const std::vector<std::string> captions =
+        MessageDlgButtonCaptions(ReadMessageDlgTexts(CurrentLanguage()), buttons);
+    for (std::size_t i = 0; i < indexes.size() && i < captions.size(); ++i)
+        if (ButtonResult(indexes[i]) == result)
+            return WithoutAccelerator(captions[i]);
+    return {};
+}
+
+} // namespace
+
+int AnswerFor(TAnswer answer, ButtonSet buttons) {
+    static const std::pair<ButtonBit, int> yes[] = {
+        {mbYes, mrYes}, {mbOK, mrOK}, {mbYesToAll, mrYesToAll}, {mbAll, mrAll}, {mbRetry, mrRetry}};
+    static const std::pair<ButtonBit, int> no[] = {
+        {mbNo, mrNo}, {mbNoToAll, mrNoToAll}, {mbCancel, mrCancel}, {mbAbort, mrAbort}};
+    if (answer == TAnswer::Yes) {
+        for (auto [bit, result] : yes)
+            if (buttons & bit)
+                return result;
+    } else if (answer == TAnswer::No) {
+        for (auto [bit, result] : no)
+            if (buttons & bit)
+                return result;
+    }
+    return mrCancel;
+}
+
+int TCliPrompt::Show(const std::string& caption, const std::string& text, DialogType type,
+                     ButtonSet buttons) {
+    const std::string full = caption.empty() ? text : caption + "\n" + text;
+    if (!IsQuestion(buttons)) {
+        lastDeclined_ = false;
+        if (type == DialogType::Error || type == DialogType::Warning)
+            output_.Important(full);
+        else
+            output_.Message(full);
+        const std::optional<int> only = DefaultButtonResult(buttons);
+        return only ? *only : mrOK;
+    }
+    output_.Important(full + "\n(" + ButtonList(buttons) + ")");
+    const int result = AnswerFor(answer_, buttons);
+    if (answer_ == TAnswer::None)
+        unanswered_ = true;
+    else
+        output_.Message("> " + CaptionOfResult(result, buttons));
+    lastDeclined_ = result == mrCancel || result == mrNo || result == mrNoToAll ||
+                    result == mrAbort || answer_ == TAnswer::None;
+    return result;
+}
+
+int TCliPrompt::MessageBox(const std::string& caption, const std::string& text, DialogType type,
+                           ButtonSet buttons, const std::string&, bool* dontShowAgain) {
+    // The check box is never ticked here: the message shows again next time.
+    if (dontShowAgain)
+        *dontShowAgain = true;
+    return Show(caption, text, type, buttons);
+}
+
+int TCliPrompt::MessageDlg(const std::string& text, DialogType type, ButtonSet buttons, int) {
+    return Show({}, text, type, buttons);
+}
+
+void TCliPrompt::ShowMessage(const std::string& text) {
+    // The core's plain messages mostly say why something failed.
+    lastDeclined_ = false;
+    output_.Important(text);
+}
+
+int TCliPrompt::AbortExitCode() const {
+    return lastDeclined_ ? kExitCancelled : kExitFailed;
+}
+
+} // namespace vlm::cli

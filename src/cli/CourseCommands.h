@@ -1,0 +1,23 @@
+#pragma once
+// `new` and `open`: the course lifecycle driven without dialogs.
+
+#include <optional>
+#include <string>
+
+namespace vlm::cli {
+
+class TCliSession;
+
+struct TNewOptions {
+    std::string templateName; // folder name or caption of a course template
+    std::string language;     // empty: the configured language
+    std::optional<std::string> title;
+    std::string file;
+};
+
+int RunNew(TCliSession& session, const TNewOptions& options);
+// Opens as the program does (register refreshed and written, tree built),
+// renumbers the tree and saves the course.
+int RunOpen(TCliSession& session, const std::string& file);
+
+} // namespace vlm::cli

@@ -1,0 +1,73 @@
+// vellumar-cli: course creation, inspection, checks and exports without
+// windows. Every rule and format belongs to the core; this file only maps
+// the command line onto it.
+
+#include "CheckCommand.h"
+#include "CliSession.h"
+#include "CourseCommands.h"
+#include "InfoCommand.h"
+
+#include <CLI/CLI.hpp>
+
+using namespace vlm::cli;
+
+int main(int argc, char** argv) {
+    CLI::App app{"Vellumar 4 command line: create, inspect, check and export courses",
+                 "vellumar-cli"};
+    app.require_subcommand(1);
+    app.fallthrough();
+
+    TCommonOptions common;
+    app.add_option("--program-dir", common.programDir, "The program's data folder");
+    CLI::Option* yes = app.add_flag("--yes,-y", common.yes, "Answer Yes to every confirmation");
+    CLI::Option* no = app.add_flag("--no,-n", common.no, "Answer No to every confirmation");
+    yes->excludes(no);
+    app.add_flag("--quiet,-q", common.quiet, "Only failures and questions on stderr");
+    app.add_flag("--log", common.log, "Write the diagnostic log");
+
+    std::string file;
+    bool json = false;
+
+    CLI::App* newCmd = app.add_subcommand("new", "Create a course from a course template");
+    TNewOptions newOptions;
+    newCmd->add_option("--template", newOptions.templateName, "Template folder name or caption")
+        ->required();
+    newCmd->add_option("--lang", newOptions.language, "Language of the templates")
+        ->check(CLI::IsMember({"PL", "EN", "DE", "FR"}));
+    newCmd->add_option("--title", newOptions.title, "Course name");
+    newCmd->add_option("FILE", newOptions.file, "The new .vlmproject file")->required();
+
+    CLI::App* infoCmd = app.add_subcommand("info", "Course settings and course tree");
+    infoCmd->add_flag("--json", json, "One JSON object");
+    infoCmd->add_option("FILE", file, "The .vlmproject file")->required();
+
+    CLI::App* openCmd =
+        app.add_subcommand("open", "Open as the program does, renumber the tree and save");
+    openCmd->add_option("FILE", file, "The .vlmproject file")->required();
+
+    CLI::App* checkCmd = app.add_subcommand("check", "Find problems in a course");
+    checkCmd->add_flag("--json", json, "A JSON array of findings");
+    checkCmd->add_option("FILE", file, "The .vlmproject file")->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? kExitDone : kExitUsage;
+    }
+
+    TCliSession session(common, argc > 0 ? argv[0] : "vellumar-cli");
+    if (!session.Start())
+        return kExitFailed;
+    return session.Run([&]() -> int {
+        if (*newCmd)
+            return RunNew(session, newOptions);
+        if (*infoCmd)
+            return RunInfo(session, file, json);
+        if (*openCmd)
+            return RunOpen(session, file);
+        if (*checkCmd)
+            return RunCheck(session, file, json);
+        return kExitUsage;
+    });
+}
