@@ -1,0 +1,93 @@
+#include "export/ExportPipeline.h"
+
+#include "app/IniLang.h"
+#include "app/UserPrompt.h"
+#include "common/Encoding.h"
+#include "common/FilesTools.h"
+#include "export/ItemUrl.h"
+#include "export/VLMProject.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace vlm {
+
+void CopyFixedFolder(const fs::path& source, const fs::path& target, bool recursive) {
+    CopyFolder(source, target, recursive, kCountFiles, true, kAttrArchive);
+}
+
+std::vector<std::string> DesignTemplateList(const TVLMProject& project) {
+    std::vector<std::string> names = ListFolder(project.DesignTemplateFolder(1), kCountFolders);
+    for (auto& name : ListFolder(project.DesignTemplateFolder(4), kCountFolders))
+        names.push_back(std::move(name));
+    return names;
+}
+
+std::optional<fs::path> DesignTemplatePath(const TVLMProject& project, const std::string& name) {
+    // The name may come from the settings or a command line: never a path.
+    if (!IsPlainFileName(name))
+        return std::nullopt;
+    for (int kind : {1, 4}) {
+        const fs::path folder = project.DesignTemplateFolder(kind) / PathFromCp1250(name);
+        if (IsRealFolder(folder))
+            return folder;
+    }
+    return std::nullopt;
+}
+
+void CopyDesignTemplate(const TVLMProject& project, const std::string& name,
+                        const fs::path& outputRoot) {
+    if (name.empty())
+        return;
+    if (auto folder = DesignTemplatePath(project, name))
+        CopyFixedFolder(*folder, outputRoot);
+}
+
+TExportResult CheckFolderDestination(const fs::path& destination, UserPrompt& prompt,
+                                     fs::path& folder) {
+    folder = destination;
+    folder /= ""; // the trailing separator
+    std::error_code ec;
+    if (IsRealFolder(folder)) {
+        const int answer = prompt.MessageBox(
+            {}, FormatExportMessage("MESSAGE_FOLDER_EXISTS_PROC", PathToCp1250(folder)),
+            DialogType::Confirmation, kButtonsYesNoCancel);
+        return answer == mrYes ? TExportResult::Done() : TExportResult::Cancelled();
+    }
+    fs::create_directories(folder, ec);
+    if (!IsRealFolder(folder))
+        return ReportFailure(prompt, FormatExportMessage("ERROR_SOURCE_DIR_NOT_EXISTS"));
+    return TExportResult::Done();
+}
+
+std::optional<fs::path> ExportWorkDir(Random& random) {
+    std::error_code ec;
+    const fs::path temp = fs::temp_directory_path(ec);
+    if (ec)
+        return std::nullopt;
+    auto folder = CreateUniqueFolder(temp, "vlm", random);
+    if (folder)
+        *folder /= "";
+    return folder;
+}
+
+std::string FormatExportMessage(const std::string& key, const std::string& argument) {
+    std::string text = LangText(key);
+    if (text.empty()) // no language file: the key still says what happened
+        text = argument.empty() ? key : key + ": %s";
+    // Line breaks first, so that a "|" of the argument stays as it is.
+    text = ReplaceAllText(text, "|", "\r\n");
+    return ReplaceAllText(text, "%s", argument);
+}
+
+std::string WriteFailedMessage(const fs::path& file) {
+    return "The file cannot be written: " + PathToCp1250(file);
+}
+
+TExportResult ReportFailure(UserPrompt& prompt, const std::string& message) {
+    prompt.MessageBox({}, message, DialogType::Error, kButtonsOK);
+    return TExportResult::Failed(message);
+}
+
+} // namespace vlm

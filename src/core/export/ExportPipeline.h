@@ -1,0 +1,59 @@
+#pragma once
+// The steps the targets share around the generated files: fixed program
+// folders, the design template, the destination of folder targets and the
+// working folder of packaged targets.
+
+#include "export/ExportResult.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vlm {
+
+class Random;
+class TVLMProject;
+class UserPrompt;
+
+// CopyFolder: recursive (unless told otherwise), overwriting, archive
+// attribute. A missing source copies nothing; the target is made anyway.
+void CopyFixedFolder(const std::filesystem::path& source, const std::filesystem::path& target,
+                     bool recursive = true);
+
+// The names of the design templates: the folders of DesignTemplateFolder(1)
+// and then those of DesignTemplateFolder(4).
+std::vector<std::string> DesignTemplateList(const TVLMProject& project);
+
+// The folder of a design: under DesignTemplateFolder(1) when it exists there,
+// else under DesignTemplateFolder(4); nothing for a name that is not a plain
+// folder name or exists in neither place.
+std::optional<std::filesystem::path> DesignTemplatePath(const TVLMProject& project,
+                                                        const std::string& name);
+
+// Copies the selected design (an empty name selects none) into the output root.
+void CopyDesignTemplate(const TVLMProject& project, const std::string& name,
+                        const std::filesystem::path& outputRoot);
+
+// The destination of a folder target: an existing folder is confirmed
+// (Yes continues, No and Cancel end silently), a missing one is created.
+// Cancelled, Failed (the folder cannot be made) or Done with `folder` set.
+TExportResult CheckFolderDestination(const std::filesystem::path& destination, UserPrompt& prompt,
+                                     std::filesystem::path& folder);
+
+// A fresh working folder "vlm", "vlm3", "vlm35", ... below the system's
+// temporary folder, the generator seeded from the clock; nothing when it
+// cannot be made.
+std::optional<std::filesystem::path> ExportWorkDir(Random& random);
+
+// The language text of a key formatted with one argument ("%s") and every
+// "|" made a line break.
+std::string FormatExportMessage(const std::string& key, const std::string& argument = {});
+
+// The message of a file the run could not write.
+std::string WriteFailedMessage(const std::filesystem::path& file);
+
+// Shows a failure that ends a run and hands it back as the run's result.
+TExportResult ReportFailure(UserPrompt& prompt, const std::string& message);
+
+} // namespace vlm

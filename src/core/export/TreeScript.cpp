@@ -1,0 +1,76 @@
+#include "export/TreeScript.h"
+
+#include "common/FileWrite.h"
+#include "common/StringTools.h"
+#include "export/CourseWalk.h"
+#include "export/ItemUrl.h"
+#include "project/Project.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace vlm {
+
+namespace {
+
+std::string ChapterAddress(const TProjectItem& item) {
+    const std::string request = std::string(kLmsRequestPage) + "?src=";
+    switch (item.PageType) {
+    case ptContent:
+        return TrimBlanks(PageUrl(item));
+    case ptURLLink:
+        return request + UrlEncode(item.Address);
+    default:
+        return request + UrlEncode("../" + TrimBlanks(PageUrl(item)));
+    }
+}
+
+std::string Line(const TProjectItem& item, bool chapter, int level, int sequence) {
+    std::string title = ReplaceAllText(item.Name, "\"", "\\\"");
+    if (!chapter)
+        title = TrimBlanks(title);
+    const std::string address = chapter ? ChapterAddress(item) : ItemUrl(item);
+    return std::string("addTreePage(") + (chapter ? "true," : "false,") + '"' + title + "\",\"" +
+           address + "\"," + std::to_string(level) + ", \"\", " + std::to_string(item.Id) +
+           ", 0, " + std::to_string(sequence) + ");";
+}
+
+} // namespace
+
+std::vector<std::string> TreeScriptLines(const TProject& project) {
+    std::vector<std::string> lines;
+    const TCourseWalk walk(project);
+    const TCourseNode* root = walk.Root();
+    if (!root)
+        return lines;
+    if (root->children.empty()) {
+        lines.push_back(Line(*root->item, false, 0, 0));
+        return lines;
+    }
+    int sequence = 0;
+    for (const TCourseNode* node : walk.PreOrder()) {
+        if (node == root)
+            continue;
+        const bool chapter = !node->children.empty();
+        lines.push_back(Line(*node->item, chapter, node->depth - 1, sequence));
+        if (!chapter)
+            ++sequence;
+    }
+    return lines;
+}
+
+bool WriteTreeScriptFile(const fs::path& file, const std::vector<std::string>& lines) {
+    std::error_code ec;
+    if (!fs::exists(file, ec))
+        return true;
+    const auto text = ReadFileBytes(file);
+    if (!text)
+        return false;
+    std::string script;
+    for (const auto& line : lines)
+        script += line + "\r\n";
+    return WriteFileBytes(file, ReplaceAllText(*text, "*[tree]*", script));
+}
+
+} // namespace vlm

@@ -1,0 +1,64 @@
+#include "export/VLMExplorerCommand.h"
+
+#include "app/UserPrompt.h"
+#include "app/VLMVars.h"
+#include "common/Encoding.h"
+#include "common/Progress.h"
+#include "export/ExportPipeline.h"
+#include "project/Project.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace vlm {
+
+bool IsProjectFolder(const fs::path& destination, const fs::path& projectFolder) {
+    if (projectFolder.empty())
+        return false;
+    fs::path a = destination, b = projectFolder;
+    a /= "";
+    b /= "";
+    if (a == b || a.lexically_normal() == b.lexically_normal())
+        return true;
+    // "/x/course/." or a link to it is the same folder under another name.
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
+TVLMExplorerCommand::TVLMExplorerCommand(const TExportEnvironment& env)
+    : env_(env), project_(env.project, env.course, env.program, env.config, env.components) {}
+
+TExportResult TVLMExplorerCommand::Execute(const TExplorerOptions& options) {
+    TProgressCloser closer(env_.progress);
+    env_.progress.SetMax(3);
+    const fs::path destination = PathFromCp1250(options.destination);
+    if (IsProjectFolder(destination, env_.project.Folder)) {
+        const std::string text = FormatExportMessage("MESSAGE_CANT_SAVE_ITS_PROJECT_PATH");
+        env_.prompt.MessageBox({}, text, DialogType::Information, kButtonsOK);
+        return TExportResult::Failed(text);
+    }
+    fs::path root;
+    if (TExportResult check = CheckFolderDestination(destination, env_.prompt, root); !check.Ok())
+        return check;
+    const fs::path exports = env_.program.ProgramDir / "exports";
+    env_.progress.SetPosition(1);
+    CopyFixedFolder(exports / "_common_exports_files" / "default", root);
+    CopyFixedFolder(exports / "VLMExplorer" / "default", root);
+    try {
+        project_.WriteLexicon(root, env_.progress);
+    } catch (const std::exception& e) {
+        return ReportFailure(env_.prompt, e.what());
+    }
+    env_.progress.SetPosition(2);
+    CopyDesignTemplate(project_, options.designTemplate, root);
+    if (!project_.WriteTreeScript(root / "ds_tree.html"))
+        return ReportFailure(env_.prompt, WriteFailedMessage(root / "ds_tree.html"));
+    pages_ = project_.ExportPages(root, 4, {});
+    if (!project_.CopyLmsRequest(root, {}))
+        return ReportFailure(env_.prompt,
+                             WriteFailedMessage(root / "pages" / "lmsrequest" / "lmsrequest.html"));
+    return TExportResult::Done();
+}
+
+} // namespace vlm

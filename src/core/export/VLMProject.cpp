@@ -1,0 +1,183 @@
+#include "export/VLMProject.h"
+
+#include "app/VLMVars.h"
+#include "app/VLMXConfig.h"
+#include "common/Encoding.h"
+#include "common/FileWrite.h"
+#include "common/FilesTools.h"
+#include "common/IniFile.h"
+#include "export/AICCRegFiles.h"
+#include "export/ItemUrl.h"
+#include "export/TreeScript.h"
+#include "lexicon/LexiconExport.h"
+#include "project/Project.h"
+#include "render/HTMLTemplate.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace vlm {
+
+namespace {
+
+constexpr const char* kLmsPlaceholder = "<!-- jscript:LMSManager //-->";
+
+void CopyTree(const fs::path& source, const fs::path& target) {
+    CopyFolder(source, target, true, kCountFiles, true, kAttrArchive);
+}
+
+} // namespace
+
+LmsFilter MakeLmsFilter(std::string scriptTag) {
+    return [tag = std::move(scriptTag)](const std::string& text) {
+        return ReplaceAllText(text, kLmsPlaceholder, tag);
+    };
+}
+
+bool IsPlainFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string::npos;
+}
+
+TVLMProject::TVLMProject(const TProject& project, const TCoursePaths& course,
+                         const TProgramPaths& program, const TVLMXConfig& config,
+                         TComponentsCollection* components)
+    : project_(project), course_(course), program_(program), config_(config),
+      components_(components) {}
+
+std::string TVLMProject::PageUrl(const TProjectItem& item) {
+    return ::vlm::PageUrl(item);
+}
+
+std::string TVLMProject::ItemUrl(const TProjectItem& item) {
+    return ::vlm::ItemUrl(item);
+}
+
+fs::path TVLMProject::PageSource(const TProjectItem& item) const {
+    return course_.PageDir(item.Id);
+}
+
+TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int templateKind,
+                                            const LmsFilter& filter) {
+    TExportPagesReport report;
+    TTemplateCourse templateCourse;
+    templateCourse.resourcesPath = PathToCp1250(course_.CourseResourcesDir);
+    templateCourse.lexiconFile = course_.CourseDir / "lexicon.ini";
+    templateCourse.exportLexicon = project_.ExportLexicon;
+    THTMLTemplate page(templateKind, components_, templateCourse, &snippets_);
+    for (const auto& entry : project_.Items) {
+        const TProjectItem& item = *entry;
+        bool ok = true;
+        if (item.PageType == ptContent && item.Address.empty()) {
+            std::error_code ec;
+            // A page without its document yet has nothing to export.
+            if (!fs::is_regular_file(course_.PageFile(item.Id), ec))
+                continue;
+            ok = ExportPage(item, outputRoot, page, filter);
+            report.pagesWritten += ok;
+        } else if (item.PageType == ptOutsideDocument && !item.Address.empty()) {
+            ok = CopyDocument(item, outputRoot);
+            report.documentsCopied += ok;
+        }
+        if (!ok)
+            report.skippedIds.push_back(item.Id);
+    }
+    const fs::path pages = outputRoot / "pages";
+    CopyTree(program_.ProgramDir / "components" / "api", pages / "api");
+    CopyTree(course_.CourseResourcesDir, pages / "resources");
+    return report;
+}
+
+bool TVLMProject::ExportPage(const TProjectItem& item, const fs::path& outputRoot,
+                             THTMLTemplate& page, const LmsFilter& filter) {
+    try {
+        page.LoadTemplate(program_.PageTemplateFile);
+        page.SetPageIndex(item.Position);
+        page.BuildPage(course_.PageFile(item.Id));
+        page.SetApiPath("../api/");
+        page.SetCommonPath("../../js/");
+        if (filter)
+            page.SetContent(filter(page.GetContent()));
+        page.CleanUp();
+        return page.SaveToFile(outputRoot / "pages" / PageFolderName(item.Id) / "_page.html");
+    } catch (const std::exception&) {
+        // One page that cannot be read or built does not stop the export.
+        return false;
+    }
+}
+
+bool TVLMProject::CopyDocument(const TProjectItem& item, const fs::path& outputRoot) const {
+    // The name comes from the project file: only a plain name stays inside
+    // the page folder and the output folder.
+    if (!IsPlainFileName(item.Address))
+        return false;
+    const fs::path name = PathFromCp1250(item.Address);
+    const fs::path source = course_.PageDir(item.Id) / name;
+    const fs::path folder = outputRoot / "pages" / PageFolderName(item.Id);
+    std::error_code ec;
+    if (fs::symlink_status(source, ec).type() != fs::file_type::regular)
+        return false;
+    fs::create_directories(folder, ec);
+    const fs::path target = folder / name;
+    if (fs::exists(fs::symlink_status(target, ec)))
+        return true; // a document already there is kept
+    return fs::copy_file(source, target, fs::copy_options::none, ec) && !ec;
+}
+
+bool TVLMProject::CopyLmsRequest(const fs::path& outputRoot, const LmsFilter& filter) const {
+    const fs::path target = outputRoot / "pages" / "lmsrequest";
+    CopyTree(program_.ProgramDir / "exports" / "lmsrequest", target);
+    if (!filter)
+        return true;
+    const fs::path page = target / "lmsrequest.html";
+    std::error_code ec;
+    if (!fs::is_regular_file(page, ec))
+        return true;
+    const auto text = ReadFileBytes(page);
+    return text && WriteFileBytes(page, filter(*text));
+}
+
+bool TVLMProject::WriteTreeScript(const fs::path& file) const {
+    return WriteTreeScriptFile(file, TreeScriptLines(project_));
+}
+
+bool TVLMProject::WriteAiccFiles(const fs::path& outputRoot, const std::string& name,
+                                 const std::string& url, bool multiSCO,
+                                 fs::path* failedFile) const {
+    TAICCRegFiles files(project_, course_);
+    files.URL = url;
+    files.MultiSCO = multiSCO;
+    files.Build();
+    return files.Save(outputRoot, name, failedFile);
+}
+
+bool TVLMProject::WriteLexicon(const fs::path& outputRoot, Progress& progress) const {
+    if (project_.ExportLexicon != 1)
+        return true;
+    return ::vlm::WriteLexicon(program_.ProgramDir, course_.CourseDir / "lexicon.ini", outputRoot,
+                               progress);
+}
+
+fs::path TVLMProject::DesignTemplateFolder(int kind) const {
+    switch (kind) {
+    case 0:
+        return program_.ProgramDir;
+    case 1:
+        return program_.ProgramDir / "templates_design_export";
+    case 4:
+        return program_.ProgramDir / "user_defined" / "templates_design_export";
+    default:
+        return {};
+    }
+}
+
+std::string TVLMProject::ConfigValue(const std::string& name) const {
+    if (SameTextAscii(name, "defaultTemplatesDesign"))
+        return config_.DefaultTemplatesDesign;
+    if (SameTextAscii(name, "LanguageLang"))
+        return config_.LanguageCode;
+    return {};
+}
+
+} // namespace vlm
