@@ -77,7 +77,8 @@ bool CopyExternalDocument(const fs::path& file, TProjectItem& item, TCourseTree&
     std::error_code ec;
     if (file.empty() || !fs::is_regular_file(file, ec) || tree.Paths.CourseDir.empty())
         return false;
-    const fs::path folder = tree.PageFolder(&item);
+    // Without the trailing separator, so that a link is seen as a link.
+    const fs::path folder = tree.PageFolder(&item).parent_path();
     fs::create_directories(folder, ec);
     if (!IsRealFolder(folder))
         return false; // a link in place of the page folder would lead elsewhere
