@@ -28,13 +28,20 @@ void TPagePicker::Setup(const fs::path& projectFile, int& idCounter) {
     tree_.Paths = TCoursePaths::ForProjectFile(projectFile);
     tree_.ResetDuplicateQuestion();
     tree_.IdCounter = idCounter;
+    // Building raises the counter over the other course's numbers; the open
+    // course's counter moves only when a renumbered duplicate took a number.
+    const int before = std::max(idCounter, project_.MaxItemId());
+    const auto share = [&] {
+        if (tree_.IdCounter > before)
+            idCounter = tree_.IdCounter;
+    };
     try {
         tree_.BuildTree(project_);
     } catch (...) {
-        idCounter = std::max(idCounter, tree_.IdCounter);
+        share();
         throw;
     }
-    idCounter = std::max(idCounter, tree_.IdCounter);
+    share();
 }
 
 std::string TPagePicker::NodeHint(const TCourseNode& node) {
