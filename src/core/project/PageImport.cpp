@@ -21,11 +21,27 @@ bool SameFolder(const fs::path& a, const fs::path& b) {
     return fs::equivalent(a, b, ec) && !ec;
 }
 
+// The picked page's file and folder come from another course, perhaps from
+// someone else: a symbolic link there (the file, the folder, or anything below
+// it) would bring files from anywhere into this course, since the copiers read
+// through links to files. Such a page is imported as one without its files.
+bool CopyableFrom(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::symlink_status(file, ec)))
+        return false;
+    const fs::path folder = file.parent_path();
+    if (!IsRealFolder(folder))
+        return false;
+    for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_symlink(ec))
+            return false;
+    return !ec;
+}
+
 // Kind 2: the whole page folder of the document, not only the document.
 void ImportDocument(const TImportChoice& choice, TProjectItem& item, const fs::path& folder) {
     const fs::path document = choice.TargetPath();
-    std::error_code ec;
-    if (choice.ChosenTarget.empty() || !fs::is_regular_file(document, ec))
+    if (choice.ChosenTarget.empty() || !CopyableFrom(document))
         return;
     const fs::path source = document.parent_path();
     if (!SameFolder(source, folder))
@@ -38,8 +54,7 @@ void ImportDocument(const TImportChoice& choice, TProjectItem& item, const fs::p
 void ImportDesignedPage(const TImportChoice& choice, const TPagePicker& picker,
                         const fs::path& folder, const TImportPageContext& context) {
     const fs::path source = choice.TargetPath();
-    std::error_code ec;
-    if (choice.ChosenTarget.empty() || !fs::is_regular_file(source, ec))
+    if (choice.ChosenTarget.empty() || !CopyableFrom(source))
         return;
     if (!SameFolder(source.parent_path(), folder))
         TDirCopy(context.progress).CopyTree(source.parent_path(), folder);

@@ -55,7 +55,9 @@ bool ImportPageEnabled(const TCourseNode* node);
 // Runs the command on the node. Cancel in the replace question throws Abort;
 // the other course's read failures are reported and throw Abort. A page
 // folder that the replace question allows to go is deleted only once a page
-// has been picked, so a cancelled import loses nothing. True when imported.
+// has been picked, so a cancelled import loses nothing. A picked page whose
+// file or folder is, or holds, a symbolic link is imported without its files.
+// True when imported.
 bool ImportPage(TCourseNode& node, const TImportPageContext& context,
                 const TImportPageSteps& steps);
 

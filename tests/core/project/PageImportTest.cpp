@@ -9,6 +9,7 @@
 
 #include "PagePropsTestSupport.h"
 
+#include <functional>
 #include <set>
 
 namespace vlm::test {
@@ -279,6 +280,41 @@ TEST_F(PageImport, EdgeCasesByPickedKind) {
         if (!c.files.empty())
             course.insert("p00002");
         EXPECT_EQ(FilesBelow(dir_ / "kurs"), course) << c.index;
+    }
+}
+
+// A course from elsewhere may carry links: they must not bring in files
+// from outside it.
+TEST_F(PageImport, LinksInThePickedPageFolderBringNothingIn) {
+    struct Case {
+        int index;
+        std::function<void()> plant;
+    };
+    const std::vector<Case> cases = {
+        {0, [&] { fs::create_symlink(dir_ / "sekret.txt", dir_ / "inny/p00002/klucz.txt"); }},
+        {0, [&] { fs::create_symlink(dir_ / "sekret.txt", dir_ / "inny/p00002/c00001/k"); }},
+        {0,
+         [&] {
+             fs::remove(dir_ / "inny/p00002/_page.xmp");
+             fs::create_symlink(Write("obcy.xmp", PageWithImage("foto.png")),
+                                dir_ / "inny/p00002/_page.xmp");
+         }},
+        {2,
+         [&] {
+             Write("gdzies/plik.pdf", "pdf");
+             Write("gdzies/prywatny.txt", "secret");
+             fs::remove_all(dir_ / "inny/p00004");
+             fs::create_directory_symlink(dir_ / "gdzies", dir_ / "inny/p00004");
+         }},
+    };
+    for (const Case& c : cases) {
+        Fresh();
+        c.plant();
+        ASSERT_TRUE(ImportPage(P(), Context(), Steps(other_, c.index))) << c.index;
+        EXPECT_TRUE(FilesBelow(PDir()).empty()) << c.index;
+        EXPECT_EQ(FilesBelow(dir_ / "kurs" / "resources"), (std::set<std::string>{"logo.png"}));
+        EXPECT_EQ(P().Item().PageType, c.index == 0 ? ptContent : ptOutsideDocument);
+        EXPECT_EQ(P().Item().Address, "");
     }
 }
 
