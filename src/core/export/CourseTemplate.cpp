@@ -1,0 +1,219 @@
+#include "export/CourseTemplate.h"
+
+#include "app/IniLang.h"
+#include "common/Encoding.h"
+#include "common/FileWrite.h"
+#include "common/StringTools.h"
+#include "common/charConverter.h"
+#include "export/JpegFile.h"
+#include "page/ElementFiles.h"
+#include "page/xmp.h"
+
+#include <cstdio>
+#include <system_error>
+
+namespace vlm {
+
+namespace {
+
+constexpr int kShotWidth = 800;
+constexpr int kShotHeight = 600;
+
+StringList Block(const StringList& lines, const char* start, const char* end) {
+    return ExtractLinesBetween(lines, start, end).value_or(StringList());
+}
+
+std::string Join(const StringList& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text += (i ? "\r\n" : "") + lines[i];
+    return text;
+}
+
+StringList SplitLines(const std::string& text) {
+    StringList lines;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
+        lines.push_back(text.substr(start, at - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+void Append(StringList& to, const StringList& lines) {
+    to.insert(to.end(), lines.begin(), lines.end());
+}
+
+std::string Date(const DateTime& now) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d", now.day, now.month, now.year);
+    return text;
+}
+
+} // namespace
+
+std::string ScreenshotField(int number) {
+    return "\\par }{\\field{\\*\\fldinst {\\f1  INCLUDEPICTURE \"images/" + std::to_string(number) +
+           ".jpg\" \\\\* MERGEFORMAT \\\\d }}{\\fldrslt {\\f1 }}}{\\f1 ";
+}
+
+std::string RtfPath(const std::string& path) {
+    std::string out;
+    for (char ch : path)
+        out += (ch == '\\' || ch == '/') ? std::string("\\\\") : std::string(1, ch);
+    return out;
+}
+
+TCourseTemplate::TCourseTemplate(const TProject& project, const TCoursePaths& course,
+                                 const TjanXMLNode* definitions, UserPrompt& prompt,
+                                 Progress& progress, const Clock& clock)
+    : project_(project), course_(course), definitions_(definitions), prompt_(prompt),
+      progress_(progress), clock_(clock) {}
+
+void TCourseTemplate::LoadTemplates(const std::filesystem::path& rtfFile,
+                                    const std::filesystem::path& iniFile) {
+    ini_ = TIniFile::Load(iniFile);
+    blocks_ = {};
+    const StringList lines = ReadLines(rtfFile);
+    if (lines.empty())
+        return;
+    blocks_.Header = Block(lines, "", "REPORT_TEMPLATES_BEGIN");
+    blocks_.Footer = Block(lines, "REPORT_TEMPLATES_END", "");
+    blocks_.Page = Block(lines, "PAGEINFO_BEGIN", "PAGEINFO_END");
+    blocks_.ElementType = Block(lines, "ELEMENT_TYPE_HEADER_BEGIN", "ELEMENT_TYPE_HEADER_END");
+    blocks_.Element = Block(lines, "ELEMENT_BEGIN", "ELEMENT_END");
+    blocks_.Property = Block(lines, "ELEMENT_PROPERTY_BEGIN", "ELEMENT_PROPERTY_END");
+}
+
+std::string TCourseTemplate::ChapterPath(const TProjectItem& item) const {
+    std::string path = item.Name;
+    // Parents stand before their children; the bound ends a malformed chain.
+    const TProjectItem* at = &item;
+    for (int guard = project_.ItemCount();
+         guard > 0 && at->ParentPosition > 0 && at->ParentPosition < at->Position; --guard) {
+        at = project_.FindByPosition(at->ParentPosition);
+        if (!at)
+            break;
+        path = at->Name + "/" + path;
+    }
+    return path;
+}
+
+StringList TCourseTemplate::ElementTypeBlock(const std::string& section,
+                                             const TjanXMLNode& document,
+                                             const std::string& pageFolder) {
+    StringList typeBlock = blocks_.ElementType;
+    ReplaceFirstInLines(typeBlock, "*[ELEMENT_TYPE]*", section);
+    bool printed = false;
+    StringList elements;
+    for (const auto& element : document.Children()) {
+        if (element->Name() != section)
+            continue;
+        StringList elementBlock = blocks_.Element;
+        StringList properties;
+        for (const auto& [key, flag] : ini_->SectionValues(section)) {
+            if (flag != "1")
+                continue;
+            printed = true;
+            std::string value = EntitiesToText(element->GetAttributeText(key));
+            if (key == "src" && !value.empty())
+                value = RtfPath(ResolveElementMediaPath(*element, pageFolder, ""));
+            if (value.empty())
+                continue;
+            StringList property = blocks_.Property;
+            ReplaceFirstInLines(property, "*[ELEMENT_PROPERTY_NAME]*", key);
+            ReplaceFirstInLines(property, "*[ELEMENT_PROPERTY_VALUE]*", value);
+            Append(properties, SplitLines(HtmlTextToPlain(Join(property))));
+        }
+        if (printed) {
+            ReplaceMarkerWithLines(elementBlock, "*[ELEMENT_PROPERTY_LIST]*", properties);
+            Append(elements, elementBlock);
+        }
+    }
+    if (!printed)
+        return {};
+    ReplaceMarkerWithLines(typeBlock, "*[ELEMENTS]*", elements);
+    return typeBlock;
+}
+
+StringList TCourseTemplate::PageBlock(const TProjectItem& item,
+                                      const std::filesystem::path& pageFile) {
+    StringList block = blocks_.Page;
+    ReplaceFirstInLines(block, "*[PAGE_NAME]*", item.Name);
+    ReplaceFirstInLines(block, "*[PAGE_CHAPTER]*", ChapterPath(item));
+    StringList types;
+    try {
+        const auto text = ReadFileBytes(pageFile);
+        if (!text)
+            throw EFOpenError("Cannot open file");
+        SystemGuidSource guids;
+        TXMPDocument document(guids, prompt_, clock_);
+        document.SetDefinitions(definitions_);
+        document.LoadFromText(*text);
+        if (!document.DocumentNode())
+            throw EFOpenError("No page document");
+        const std::string pageFolder = PathToCp1250(pageFile.parent_path()) + "/";
+        if (ini_)
+            for (const std::string& section : ini_->Sections())
+                Append(types, ElementTypeBlock(section, *document.DocumentNode(), pageFolder));
+    } catch (const std::exception&) {
+        prompt_.MessageBox(
+            {}, LangText("ERROR_PROJECT_FILE_002") + "\"" + PathToCp1250(pageFile) + "\"",
+            DialogType::Error, kButtonsOK);
+        return block;
+    }
+    ReplaceMarkerWithLines(block, "*[ELEMENTS]*", types);
+    return block;
+}
+
+std::string TCourseTemplate::Screenshot(const std::filesystem::path& pageFile, int number,
+                                        const std::filesystem::path& reportFolder,
+                                        const TPageShot& shot) {
+    if (!shot)
+        return {};
+    const std::optional<TRgbBitmap> bitmap = shot(pageFile);
+    if (!bitmap || bitmap->Width != kShotWidth || bitmap->Height != kShotHeight)
+        return {};
+    const auto file = reportFolder / "images" / (std::to_string(number) + ".jpg");
+    return WriteJpegFile(file, *bitmap) ? ScreenshotField(number) : std::string();
+}
+
+StringList TCourseTemplate::Build(const std::filesystem::path& reportFolder,
+                                  const TPageShot& shot) {
+    StringList out = blocks_.Header;
+    ReplaceFirstInLines(out, "*[COURSE_NAME]*", project_.Title);
+    ReplaceFirstInLines(out, "*[DATE]*", Date(clock_.Now()));
+    ReplaceFirstInLines(out, "*[COURSE_PATH]*", RtfPath(PathToCp1250(project_.Folder)));
+    progress_.SetMin(0);
+    progress_.SetMax(project_.ItemCount());
+    int counter = 0;
+    for (int position = 0; position <= project_.ItemCount(); ++position) {
+        progress_.SetPosition(position);
+        const TProjectItem* item = project_.FindByPosition(position);
+        if (!item)
+            continue;
+        StringList block;
+        std::string picture;
+        if (item->PageType == ptContent) {
+            const auto pageFile = course_.PageFile(item->Id);
+            std::error_code ec;
+            if (!std::filesystem::is_regular_file(pageFile, ec))
+                continue;
+            block = PageBlock(*item, pageFile);
+            picture = Screenshot(pageFile, counter, reportFolder, shot);
+        } else {
+            block = blocks_.Page;
+            ReplaceFirstInLines(block, "*[PAGE_NAME]*", item->Name);
+            ReplaceFirstInLines(block, "*[PAGE_CHAPTER]*", ChapterPath(*item));
+            ReplaceFirstInLines(block, "*[ELEMENTS]*", item->Address);
+        }
+        ++counter;
+        ReplaceFirstInLines(block, "*[PAGE_NO]*", std::to_string(counter));
+        ReplaceFirstInLines(block, "*[SCREENSHOT]*", picture);
+        Append(out, block);
+    }
+    Append(out, blocks_.Footer);
+    progress_.Close();
+    return out;
+}
+
+} // namespace vlm
