@@ -5,6 +5,7 @@
 #include "common/ConvertError.h"
 #include "common/StringRoutines.h"
 #include "common/charConverter.h"
+#include "project/CourseLifecycle.h"
 #include "project/PagePicker.h"
 
 #include <algorithm>
@@ -139,7 +140,8 @@ bool AddCoursePageLink(TLinksGrid& grid, TPagePicker& picker, int& idCounter,
                        const TLinkSteps& steps) {
     if (!steps.askProjectFile || !steps.showPicker || !steps.showLinkDialog)
         return false;
-    const std::optional<std::filesystem::path> file = steps.askProjectFile();
+    const std::optional<std::filesystem::path> file =
+        steps.askProjectFile(TCourseLifecycle::ProjectFilter());
     if (!file)
         return false;
     if (!PickPage(picker, *file, idCounter, steps.showPicker))

@@ -75,8 +75,8 @@ public:
 std::optional<TLinkDialog> CoursePageLinkDialog(const TPagePicker& picker);
 
 struct TLinkSteps {
-    // A file-open dialog for a project file; nothing when none was chosen.
-    std::function<std::optional<std::filesystem::path>()> askProjectFile;
+    // A file-open dialog for a project file (the filter); nothing when none was chosen.
+    std::function<std::optional<std::filesystem::path>(const std::string& filter)> askProjectFile;
     // Shows the picker, already set up; true on OK.
     std::function<bool(TPagePicker& picker)> showPicker;
     // Shows the link dialog; true once Confirm accepted it, false on cancel.

@@ -5,6 +5,7 @@
 #include "common/FilesTools.h"
 #include "project/CourseMessages.h"
 #include "project/CourseTree.h"
+#include "project/PageKind.h"
 #include "resources/ResourceFolder.h"
 
 #include <algorithm>
@@ -107,6 +108,20 @@ bool CopyExternalDocument(const fs::path& file, TProjectItem& item, TCourseTree&
             node = n;
     tree.Notify(tcUnsaved | tcSaveNow, node);
     return true;
+}
+
+void UsePageKindDialogs(TPageKindSteps& steps, TCourseTree& tree,
+                        std::function<bool(TInternetAddressDialog& dialog)> showAddress,
+                        std::function<bool(TExternalDocumentDialog& dialog)> showDocument) {
+    steps.askAddress = [show = std::move(showAddress)](const std::string& address) {
+        return AskInternetAddress(address, show);
+    };
+    steps.askDocument = [show = std::move(showDocument)](const std::string& address) {
+        return AskExternalDocument(address, show);
+    };
+    steps.copyDocument = [&tree](const fs::path& document, TProjectItem& item) {
+        CopyExternalDocument(document, item, tree);
+    };
 }
 
 } // namespace vlm

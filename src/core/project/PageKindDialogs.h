@@ -13,6 +13,7 @@ namespace vlm {
 class TCourseTree;
 class TProjectItem;
 class UserPrompt;
+struct TPageKindSteps;
 
 class TInternetAddressDialog {
 public:
@@ -52,5 +53,11 @@ AskExternalDocument(const std::string& current,
 // Address with a folder part is not touched, and a "\" or ":" in the file's
 // own name becomes "_". False when nothing was copied.
 bool CopyExternalDocument(const std::filesystem::path& file, TProjectItem& item, TCourseTree& tree);
+
+// The address, document and copy steps of ChoosePageKind through these
+// dialogs (`showDocument` returns true once Confirm accepted OK).
+void UsePageKindDialogs(TPageKindSteps& steps, TCourseTree& tree,
+                        std::function<bool(TInternetAddressDialog& dialog)> showAddress,
+                        std::function<bool(TExternalDocumentDialog& dialog)> showDocument);
 
 } // namespace vlm

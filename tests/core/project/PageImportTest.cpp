@@ -384,7 +384,10 @@ TEST_F(PageImport, CoursePageLinksFromThePicker) {
     for (const Case& c : cases) {
         TLinksGrid grid;
         TLinkSteps steps;
-        steps.askProjectFile = [this] { return std::optional<fs::path>(other_); };
+        steps.askProjectFile = [this](const std::string& filter) {
+            EXPECT_EQ(filter, "Kursy|*.vlmproject;*.prj");
+            return std::optional<fs::path>(other_);
+        };
         steps.showPicker = [&](TPagePicker& p) {
             return p.Choose(p.Tree().Root()->Child(c.index));
         };

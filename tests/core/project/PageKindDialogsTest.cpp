@@ -1,6 +1,7 @@
 #include "project/PageKindDialogs.h"
 
 #include "project/CourseTree.h"
+#include "project/PageKind.h"
 
 #include "PagePropsTestSupport.h"
 
@@ -154,6 +155,33 @@ TEST_F(PageKindDialogs, LinkInPlaceOfThePageFolderIsNotWrittenThrough) {
     EXPECT_FALSE(CopyExternalDocument(Write("src/n.pdf", "n"), Item(), tree_));
     EXPECT_TRUE(fs::is_empty(dir_ / "elsewhere"));
     EXPECT_EQ(Item().Address, "stary.pdf");
+}
+
+TEST_F(PageKindDialogs, ChoosingAPageKindGoesThroughTheDialogs) {
+    TCourseNode* page = tree_.Add(nullptr);
+    ASSERT_NE(page, nullptr);
+    const fs::path doc = Write("zrodlo/instrukcja.pdf", "pdf");
+    TPageKindSteps steps;
+    UsePageKindDialogs(
+        steps, tree_,
+        [](TInternetAddressDialog& d) {
+            d.Address = "www.vellumar.example";
+            return true;
+        },
+        [&](TExternalDocumentDialog& d) {
+            d.FileName = doc.string();
+            return d.Confirm(prompt_);
+        });
+
+    EXPECT_EQ(ChoosePageKind(tree_, *page, ptOutsideDocument, steps), ptOutsideDocument);
+    EXPECT_EQ(page->Item().PageType, ptOutsideDocument);
+    EXPECT_EQ(page->Item().Address, "instrukcja.pdf");
+    EXPECT_EQ(Read(tree_.PageFolder(&page->Item()) / "instrukcja.pdf"), "pdf");
+
+    TCourseNode* url = tree_.Add(nullptr);
+    EXPECT_EQ(ChoosePageKind(tree_, *url, ptURLLink, steps), ptURLLink);
+    EXPECT_EQ(url->Item().Address, "http://www.vellumar.example");
+    EXPECT_FALSE(Exists(tree_.PageFolder(&url->Item())));
 }
 
 } // namespace
