@@ -103,7 +103,11 @@ bool ImportPage(TCourseNode& node, const TImportPageContext& context,
 
     if (!choice.ChosenTarget.empty() && steps.closePage)
         steps.closePage();
-    if (replace)
+    // The picked page may be this very page (its own course, read from disk):
+    // its folder is then the source and stays.
+    const bool ownFolder =
+        !choice.ChosenTarget.empty() && SameFolder(choice.TargetPath().parent_path(), folder);
+    if (replace && !ownFolder)
         DeleteFolderTree(folder);
     if (choice.ChosenKind == ptURLLink)
         item.Address = choice.ChosenTarget;

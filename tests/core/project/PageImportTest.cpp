@@ -350,6 +350,18 @@ TEST_F(PageImport, ReplaceQuestionGuardsAnExistingPage) {
     EXPECT_EQ(Src(PDir() / "_page.xmp"), "foto.png");
 }
 
+TEST_F(PageImport, PageImportedOntoItselfKeepsItsFiles) {
+    // The file on disk still knows page 2 as the designed page it was.
+    Write("kurs/p00002/_page.xmp", PageWithImage("logo.png"));
+    Write("kurs/p00002/extra.txt", "x");
+    const fs::path self = WriteCourse("kurs", "Kurs", {{"Nowa", 2, 1, ptContent, "", "id_2_2"}});
+    prompt_.answers = {mrYes};
+    ASSERT_TRUE(ImportPage(P(), Context(), Steps(self, 0)));
+    EXPECT_EQ(FilesBelow(PDir()), (std::set<std::string>{"_page.xmp", "extra.txt"}));
+    EXPECT_EQ(Src(PDir() / "_page.xmp"), "logo.png");
+    EXPECT_EQ(P().Item().PageType, ptContent);
+}
+
 TEST_F(PageImport, CancelledPickerChangesNothing) {
     TImportPageSteps steps = Steps(other_, 0);
     steps.showPicker = [](TPagePicker&) { return false; };
