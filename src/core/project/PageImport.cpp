@@ -63,6 +63,15 @@ void ImportDesignedPage(const TImportChoice& choice, const TPagePicker& picker,
                                          context.progress);
 }
 
+// DeleteFolderTree would clear the folder a link leads to: only the link goes.
+void RemovePageFolder(const fs::path& folder) {
+    std::error_code ec;
+    if (fs::is_symlink(folder, ec))
+        fs::remove(folder, ec);
+    else
+        DeleteFolderTree(folder);
+}
+
 } // namespace
 
 bool ImportPageEnabled(const TCourseNode* node) {
@@ -75,7 +84,8 @@ bool ImportPage(TCourseNode& node, const TImportPageContext& context,
     TProjectItem& item = node.Item();
     if (node.IsRoot() || tree.Paths.CourseDir.empty() || !steps.askProjectFile)
         return false;
-    const fs::path folder = tree.PageFolder(&item);
+    // Without the trailing separator, so that a link in its place is not followed.
+    const fs::path folder = tree.PageFolder(&item).parent_path();
     const fs::path pageFile = folder / kPageFileName;
 
     std::error_code ec;
@@ -108,7 +118,7 @@ bool ImportPage(TCourseNode& node, const TImportPageContext& context,
     const bool ownFolder =
         !choice.ChosenTarget.empty() && SameFolder(choice.TargetPath().parent_path(), folder);
     if (replace && !ownFolder)
-        DeleteFolderTree(folder);
+        RemovePageFolder(folder);
     if (choice.ChosenKind == ptURLLink)
         item.Address = choice.ChosenTarget;
     else if (choice.ChosenKind == ptOutsideDocument)

@@ -362,6 +362,18 @@ TEST_F(PageImport, PageImportedOntoItselfKeepsItsFiles) {
     EXPECT_EQ(P().Item().PageType, ptContent);
 }
 
+TEST_F(PageImport, ReplacingRemovesALinkInPlaceOfThePageFolderNotWhereItLeads) {
+    Write("gdzie/_page.xmp", PageWithImage("x.png"));
+    Write("gdzie/cenne.txt", "keep");
+    fs::create_directory_symlink(dir_ / "gdzie", PDir());
+    prompt_.answers = {mrYes};
+    ASSERT_TRUE(ImportPage(P(), Context(), Steps(other_, 0)));
+    EXPECT_EQ(Read(dir_ / "gdzie" / "cenne.txt"), "keep");
+    EXPECT_EQ(Src(dir_ / "gdzie" / "_page.xmp"), "x.png");
+    EXPECT_FALSE(fs::is_symlink(PDir()));
+    EXPECT_EQ(Src(PDir() / "_page.xmp"), "foto.png");
+}
+
 TEST_F(PageImport, CancelledPickerChangesNothing) {
     TImportPageSteps steps = Steps(other_, 0);
     steps.showPicker = [](TPagePicker&) { return false; };
