@@ -1,0 +1,31 @@
+#pragma once
+// The working folder of a packaged target and its packing into the zip file.
+
+#include "export/ExportResult.h"
+
+#include <filesystem>
+
+namespace vlm {
+
+class UserPrompt;
+
+// Removes the working folder when the run ends, however it ends, so a
+// failed run leaves nothing behind in the temporary folder.
+class TWorkFolder {
+public:
+    explicit TWorkFolder(std::filesystem::path path) : path_(std::move(path)) {}
+    ~TWorkFolder();
+    TWorkFolder(const TWorkFolder&) = delete;
+    TWorkFolder& operator=(const TWorkFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Packs the folder into the package file; a failure is reported (the
+// archiver's reason included) and makes the run fail.
+TExportResult PackPackage(const std::filesystem::path& folder,
+                          const std::filesystem::path& packageFile, UserPrompt& prompt);
+
+} // namespace vlm

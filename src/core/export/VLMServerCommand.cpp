@@ -1,0 +1,71 @@
+#include "export/VLMServerCommand.h"
+
+#include "app/UserPrompt.h"
+#include "app/VLMVars.h"
+#include "common/Encoding.h"
+#include "export/ExportPipeline.h"
+#include "export/ImsManifest.h"
+#include "export/PackageRun.h"
+#include "export/VLMScorm11Command.h"
+
+#include <system_error>
+
+namespace vlm {
+
+namespace fs = std::filesystem;
+
+TVLMServerCommand::TVLMServerCommand(const TExportEnvironment& env, Random& random, bool exam)
+    : env_(env), random_(random), exam_(exam),
+      project_(env.project, env.course, env.program, env.config, env.components) {}
+
+TExportResult TVLMServerCommand::Execute(const TServerOptions& options) {
+    TProgressCloser closer(env_.progress);
+    const fs::path file = PathFromCp1250(options.destination);
+    std::error_code ec;
+    if (fs::exists(file, ec) && !fs::remove(file, ec))
+        return ReportFailure(env_.prompt, WriteFailedMessage(file));
+    env_.progress.SetMax(4);
+    fs::path workDir;
+    if (TExportResult r = PreparePackageFolders(file, random_, env_.prompt, workDir); !r.Ok())
+        return r;
+    TWorkFolder work(workDir);
+    if (TExportResult r = Assemble(work.Path()); !r.Ok())
+        return r;
+    return PackPackage(work.Path(), file, env_.prompt);
+}
+
+TExportResult TVLMServerCommand::Assemble(const fs::path& root) {
+    Progress& progress = env_.progress;
+    const fs::path exports = env_.program.ProgramDir / "exports";
+    CopyFixedFolder(exports / "VLMServer" / "default", root);
+    progress.SetPosition(1);
+    CopyFixedFolder(exports / "_common_exports_files" / "default", root);
+    try {
+        if (!project_.WriteLexicon(root, progress))
+            return ReportFailure(env_.prompt, WriteFailedMessage(root / "lexicon"));
+        progress.SetPosition(2);
+        const LmsFilter filter = MakeLmsFilter(exam_ ? kExamLmsScript : kScormLmsScript);
+        pages_ = project_.ExportPages(root, exam_ ? 5 : 4, filter);
+        TImsManifest manifest(env_.project, env_.course.CourseDir, env_.prompt);
+        manifest.WriteLom(root, root / "lom.xml");
+        if (exam_) {
+            manifest.WriteExamManifest(root, root / "imsmanifest.xml");
+            TImsManifest::WriteExamTypeFile(root, "imstype.xml");
+        } else {
+            manifest.WriteServerManifest(root, root / "imsmanifest.xml");
+        }
+        if (!project_.CopyLmsRequest(root, filter))
+            return ReportFailure(
+                env_.prompt, WriteFailedMessage(root / "pages" / "lmsrequest" / "lmsrequest.html"));
+    } catch (const std::exception& e) {
+        return ReportFailure(env_.prompt, e.what());
+    }
+    progress.SetPosition(3);
+    if (exam_)
+        CopyFixedFolder(exports / "js" / "vlmexam", root / "pages" / "lms");
+    else
+        CopyFixedFolder(exports / "js" / "scorm", root / "pages" / "scorm");
+    return TExportResult::Done();
+}
+
+} // namespace vlm

@@ -1,0 +1,23 @@
+#pragma once
+// Packing an output folder into the zip file of a packaged target.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vlm {
+
+// True for files whose data is compressed already (pictures, sound, video,
+// archives): deflating them again costs time and saves nothing.
+bool IsStoredExtension(std::string_view fileName);
+
+// Adds every folder and file below root to the archive under its path
+// relative to root ("/" separators, folders as entries of their own); an
+// existing archive is kept and entries of the same names are replaced. The
+// archive is written only when everything was added; false (with the
+// archiver's reason in `error`) otherwise, and an existing archive then stays
+// as it was.
+bool PackFolder(const std::filesystem::path& root, const std::filesystem::path& archive,
+                std::string* error = nullptr);
+
+} // namespace vlm
