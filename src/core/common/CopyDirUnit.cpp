@@ -34,6 +34,9 @@ void TDirCopy::CollectTree(const fs::path& root, const fs::path& relative, std::
 
 bool TDirCopy::CopyOneFile(const fs::path& source, const fs::path& target) {
     std::error_code ec;
+    // Only plain files: a link may lead out of the copied tree, a pipe would block.
+    if (fs::symlink_status(source, ec).type() != fs::file_type::regular)
+        return false;
     fs::create_directories(target.parent_path(), ec);
     ec.clear();
     fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);

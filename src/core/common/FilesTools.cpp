@@ -78,7 +78,10 @@ void CopyFolderInto(const fs::path& source, const fs::path& target, bool recursi
         } else {
             const auto options =
                 overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::none;
-            fs::copy_file(entry.path(), to, options, ec);
+            // Only plain files are copied: a link may lead out of the folder and
+            // a pipe would block the copy. Such an entry counts as a failed copy.
+            if (entry.symlink_status(ec).type() == fs::file_type::regular)
+                fs::copy_file(entry.path(), to, options, ec);
             if (countWhat & kCountFiles)
                 ++counter.count;
             if (attributes != -1)
@@ -146,6 +149,9 @@ void ClearFolder(const fs::path& path, bool recursive) {
 bool DeleteFolderTree(const fs::path& path) {
     bool ok = true;
     std::error_code ec;
+    // A link standing for the folder goes alone: what it points to is not ours.
+    if (fs::is_symlink(fs::symlink_status(path, ec)))
+        return fs::remove(path, ec) && !ec;
     for (const auto& entry : Entries(path)) {
         if (IsRealFolder(entry)) {
             ok = DeleteFolderTree(entry.path()) && ok;
