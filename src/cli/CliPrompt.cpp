@@ -44,10 +44,11 @@ std::string CaptionOfResult(int result, ButtonSet buttons) {
 } // namespace
 
 int AnswerFor(TAnswer answer, ButtonSet buttons) {
+    // The "to all" answers first: the same answer would be given to every file.
     static const std::pair<ButtonBit, int> yes[] = {
-        {mbYes, mrYes}, {mbOK, mrOK}, {mbYesToAll, mrYesToAll}, {mbAll, mrAll}, {mbRetry, mrRetry}};
+        {mbYesToAll, mrYesToAll}, {mbYes, mrYes}, {mbOK, mrOK}, {mbAll, mrAll}, {mbRetry, mrRetry}};
     static const std::pair<ButtonBit, int> no[] = {
-        {mbNo, mrNo}, {mbNoToAll, mrNoToAll}, {mbCancel, mrCancel}, {mbAbort, mrAbort}};
+        {mbNoToAll, mrNoToAll}, {mbNo, mrNo}, {mbCancel, mrCancel}, {mbAbort, mrAbort}};
     if (answer == TAnswer::Yes) {
         for (auto [bit, result] : yes)
             if (buttons & bit)

@@ -5,6 +5,7 @@
 #include "CheckCommand.h"
 #include "CliSession.h"
 #include "CourseCommands.h"
+#include "ExportCommands.h"
 #include "InfoCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -49,6 +50,27 @@ int main(int argc, char** argv) {
     checkCmd->add_flag("--json", json, "A JSON array of findings");
     checkCmd->add_option("FILE", file, "The .vlmproject file")->required();
 
+    CLI::App* exportCmd = app.add_subcommand("export", "Export the course");
+    exportCmd->require_subcommand(1);
+    TExportOptions exportOptions;
+    const auto target = [&](const std::string& name, const std::string& help,
+                            const std::string& output) {
+        CLI::App* sub = exportCmd->add_subcommand(name, help);
+        sub->add_option("FILE", exportOptions.file, "The .vlmproject file")->required();
+        sub->add_option("-o,--output", exportOptions.output, output)->required();
+        return sub;
+    };
+    CLI::App* offlineCmd = target("offline", "Folder for the offline course browser", "FOLDER");
+    offlineCmd->add_option("--design", exportOptions.design, "Export design");
+    CLI::App* aiccCmd = target("aicc", "Folder with the AICC course structure files", "FOLDER");
+    aiccCmd->add_option("--profile", exportOptions.profile, "default or leo")
+        ->check(CLI::IsMember({"default", "leo"}));
+    aiccCmd->add_flag("--multi-sco,!--single-sco", exportOptions.multiSCO,
+                      "Every page its own unit (or one unit for the course)");
+    aiccCmd->add_option("--url", exportOptions.url, "Base address of the course");
+    aiccCmd->add_option("--design", exportOptions.design, "Export design");
+    CLI::App* mediaCmd = target("media", "Copy of the course's sound and video files", "FOLDER");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -68,6 +90,12 @@ int main(int argc, char** argv) {
             return RunOpen(session, file);
         if (*checkCmd)
             return RunCheck(session, file, json);
+        if (*offlineCmd)
+            return RunExportOffline(session, exportOptions);
+        if (*aiccCmd)
+            return RunExportAicc(session, exportOptions);
+        if (*mediaCmd)
+            return RunExportMedia(session, exportOptions);
         return kExitUsage;
     });
 }

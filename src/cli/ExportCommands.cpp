@@ -1,0 +1,144 @@
+#include "ExportCommands.h"
+
+#include "CliSession.h"
+
+#include "app/IniLang.h"
+#include "app/VLMXConfig.h"
+#include "common/Encoding.h"
+#include "export/AiccCommand.h"
+#include "export/ExportPipeline.h"
+#include "export/ExportResources.h"
+#include "export/VLMExplorerCommand.h"
+#include "page/ComponentsManager.h"
+#include "project/CourseLifecycle.h"
+
+namespace vlm::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The open course and what every target is handed.
+class TExportRun {
+public:
+    TExportRun(TCliSession& session, const std::string& file)
+        : session_(session),
+          course_(session.prompt, session.clock, session.random, *session.progress),
+          library_(session.prompt) {
+        course_.OpenCourse(fs::absolute(file));
+        course_.Tree.SyncToProject(course_.Project);
+        library_.LoadLibrary(session.programDir);
+    }
+    ~TExportRun() { course_.CloseCourse(); }
+
+    TExportEnvironment Env() {
+        return {course_.Project, course_.Paths,   session_.paths,    AppConfig,
+                &library_,       session_.prompt, *session_.progress};
+    }
+    const TCoursePaths& Paths() const { return course_.Paths; }
+
+private:
+    TCliSession& session_;
+    TCourseLifecycle course_;
+    TComponentsCollection library_;
+};
+
+std::string Destination(const std::string& output) {
+    return PathToCp1250(fs::absolute(output));
+}
+
+// A design the list does not hold is bad usage: the list is shown.
+bool DesignKnown(TCliSession& session, const std::vector<std::string>& designs,
+                 const std::string& name) {
+    for (const std::string& design : designs)
+        if (design == name)
+            return true;
+    std::string list;
+    for (const std::string& design : designs)
+        list += "\n  " + design;
+    session.output.Important(
+        CliText("CLI_DESIGN_NOT_FOUND", "No export design \"%s\". Designs:", name) + list);
+    return false;
+}
+
+int ExitCodeOf(TCliSession& session, const TExportResult& result,
+               const TExportPagesReport* pages = nullptr) {
+    if (pages && !pages->skippedIds.empty()) {
+        std::string ids;
+        for (int id : pages->skippedIds)
+            ids += (ids.empty() ? "" : ", ") + std::to_string(id);
+        session.output.Important(
+            CliText("CLI_EXPORT_PAGES_SKIPPED", "Pages not exported: %s", ids));
+    }
+    switch (result.status) {
+    case TExportStatus::Done:
+        return kExitDone;
+    case TExportStatus::Cancelled:
+        return kExitCancelled;
+    case TExportStatus::Failed:
+        break;
+    }
+    return kExitFailed;
+}
+
+} // namespace
+
+int RunExportOffline(TCliSession& session, const TExportOptions& options) {
+    TExportRun run(session, options.file);
+    TVLMExplorerCommand command(run.Env());
+    TExplorerWizard wizard =
+        TExplorerWizard::Open(session.settings, DesignTemplateList(command.Project()),
+                              AppConfig.DefaultTemplatesDesign, {});
+    if (options.design) {
+        const std::string design = Utf8ToCp1250(*options.design);
+        if (!DesignKnown(session, wizard.designs, design))
+            return kExitUsage;
+        wizard.SelectDesign(design);
+    }
+    wizard.options.destination = Destination(options.output);
+    const TExportResult result = command.Execute(wizard.Accept(session.settings));
+    return ExitCodeOf(session, result, &command.PagesReport());
+}
+
+int RunExportAicc(TCliSession& session, const TExportOptions& options) {
+    TExportRun run(session, options.file);
+    TVLMAicc command(run.Env());
+    TAiccWizard wizard = TAiccWizard::Open(
+        session.settings, DesignTemplateList(command.Project()), AppConfig.DefaultTemplatesDesign,
+        {}, {LangText("EXPORT_AICC_PROFILE_DEFAULT"), LangText("EXPORT_AICC_PROFILE_LEO")});
+    if (options.design) {
+        const std::string design = Utf8ToCp1250(*options.design);
+        if (!DesignKnown(session, wizard.designs, design))
+            return kExitUsage;
+        wizard.SelectDesign(design);
+    }
+    if (!options.profile.empty())
+        wizard.SetProfile(options.profile == "leo" ? apLeo : apDefault);
+    if (options.multiSCO)
+        wizard.SetMultiSCO(*options.multiSCO);
+    if (options.url)
+        wizard.options.url = Utf8ToCp1250(*options.url);
+    wizard.options.destination = Destination(options.output);
+    const TExportResult result = command.Execute(wizard.Accept(session.settings));
+    return ExitCodeOf(session, result, &command.PagesReport());
+}
+
+int RunExportMedia(TCliSession& session, const TExportOptions& options) {
+    TExportRun run(session, options.file);
+    TExportResourcesWizard wizard = TExportResourcesWizard::Open(session.settings);
+    wizard.options.destination = Destination(options.output);
+    TExportResources command(run.Paths().CourseResourcesDir, session.prompt);
+    const TExportResult result = command.Execute(wizard.Accept(session.settings));
+    const TMediaExportReport& report = command.Report();
+    session.output.Message(
+        CliText("CLI_MEDIA_COPIED", "Media files copied: %s", std::to_string(report.copied)));
+    if (report.kept)
+        session.output.Message(
+            CliText("CLI_MEDIA_KEPT", "Existing files kept: %s", std::to_string(report.kept)));
+    if (report.failed)
+        session.output.Important(
+            CliText("CLI_MEDIA_FAILED", "Files not copied: %s", std::to_string(report.failed)));
+    return ExitCodeOf(session, result);
+}
+
+} // namespace vlm::cli

@@ -1,0 +1,120 @@
+// The export targets run as a user runs them.
+
+#include "CliTestSupport.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace vlm::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+// A course made from a shipped template, as an author starts one.
+class CliExport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const CliRun made =
+            box.Run({"new", "--template", "02_short", "--lang", "EN", "c.vlmproject"});
+        ASSERT_EQ(made.code, 0) << made.err;
+    }
+    CliSandbox box;
+};
+
+TEST_F(CliExport, OfflineFolderAndItsConfirmation) {
+    const CliRun run = box.Run({"export", "offline", "c.vlmproject", "-o", "offline"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_TRUE(fs::is_regular_file(box.work / "offline" / "ds_tree.html"));
+    EXPECT_TRUE(fs::is_regular_file(box.work / "offline" / "pages" / "p00002" / "_page.html"));
+    EXPECT_THAT(ReadAll(box.work / "offline" / "ds_tree.html"), HasSubstr("Key points"));
+
+    const std::string question =
+        EnglishText("MESSAGE_FOLDER_EXISTS_PROC").substr(0, 11); // "The folder "
+    const CliRun again = box.Run({"export", "offline", "c.vlmproject", "-o", "offline"});
+    EXPECT_EQ(again.code, 3);
+    EXPECT_THAT(again.err, HasSubstr(question));
+    const CliRun yes = box.Run({"--yes", "export", "offline", "c.vlmproject", "-o", "offline"});
+    EXPECT_EQ(yes.code, 0) << yes.err;
+}
+
+TEST_F(CliExport, DesignsByName) {
+    const CliRun unknown =
+        box.Run({"export", "offline", "c.vlmproject", "-o", "x", "--design", "Nothing"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_THAT(unknown.err, HasSubstr("Orvanta - zielony"));
+    EXPECT_FALSE(fs::exists(box.work / "x"));
+
+    const CliRun green = box.Run(
+        {"export", "offline", "c.vlmproject", "-o", "green", "--design", "Orvanta - zielony"});
+    EXPECT_EQ(green.code, 0) << green.err;
+}
+
+TEST_F(CliExport, IntoTheCourseFolderIsRefused) {
+    const CliRun run = box.Run({"export", "offline", "c.vlmproject", "-o", "."});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_THAT(run.err,
+                HasSubstr(EnglishText("MESSAGE_CANT_SAVE_ITS_PROJECT_PATH").substr(0, 30)));
+}
+
+TEST_F(CliExport, AiccUnitsFollowTheOptions) {
+    const CliRun multi = box.Run(
+        {"export", "aicc", "c.vlmproject", "-o", "multi", "--url", "http://lms.example/course/"});
+    ASSERT_EQ(multi.code, 0) << multi.err;
+    const std::string multiAu = ReadAll(box.work / "multi" / "multi.au");
+    EXPECT_THAT(multiAu, HasSubstr("http://lms.example/course/"));
+    EXPECT_TRUE(fs::is_regular_file(box.work / "multi" / "multi.crs"));
+
+    const CliRun single =
+        box.Run({"export", "aicc", "c.vlmproject", "-o", "single", "--single-sco"});
+    ASSERT_EQ(single.code, 0) << single.err;
+    const std::string singleAu = ReadAll(box.work / "single" / "single.au");
+    EXPECT_LT(std::count(singleAu.begin(), singleAu.end(), '\n'),
+              std::count(multiAu.begin(), multiAu.end(), '\n'));
+
+    // The LEO profile always exports each page as its own unit.
+    const CliRun leo = box.Run(
+        {"export", "aicc", "c.vlmproject", "-o", "leo", "--profile", "leo", "--single-sco"});
+    ASSERT_EQ(leo.code, 0) << leo.err;
+    const std::string leoAu = ReadAll(box.work / "leo" / "leo.au");
+    EXPECT_EQ(std::count(leoAu.begin(), leoAu.end(), '\n'),
+              std::count(multiAu.begin(), multiAu.end(), '\n'));
+    EXPECT_TRUE(fs::is_regular_file(box.work / "leo" / "leoindex.inc"));
+}
+
+TEST(CliExportMedia, CopiesSoundsAndAsksBeforeReplacing) {
+    CliSandbox box;
+    box.CopyCourse("duplicates");
+    const CliRun run = box.Run({"--no", "export", "media", "duplicates.vlmproject", "-o", "media"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_TRUE(fs::is_regular_file(box.work / "media" / "sound.mp3"));
+    EXPECT_FALSE(fs::exists(box.work / "media" / "here.png"));
+
+    fs::resize_file(box.work / "media" / "sound.mp3", 1);
+    // Renumbered once, opening asks nothing more; the file question is left unanswered.
+    const std::string question = EnglishText("MESSAGE_FILE_EXISTS", "sound.mp3");
+    ASSERT_EQ(box.Run({"open", "--yes", "duplicates.vlmproject"}).code, 0);
+    const CliRun ask = box.Run({"export", "media", "duplicates.vlmproject", "-o", "media"});
+    EXPECT_EQ(ask.code, 3);
+    EXPECT_THAT(ask.err, HasSubstr(question));
+    EXPECT_EQ(fs::file_size(box.work / "media" / "sound.mp3"), 1u);
+
+    const CliRun yes =
+        box.Run({"--yes", "export", "media", "duplicates.vlmproject", "-o", "media"});
+    EXPECT_EQ(yes.code, 0) << yes.err;
+    EXPECT_GT(fs::file_size(box.work / "media" / "sound.mp3"), 1u);
+}
+
+TEST(CliExportMedia, QuietRunPrintsNothingButQuestions) {
+    CliSandbox box;
+    box.CopyCourse("duplicates");
+    const CliRun run =
+        box.Run({"--quiet", "--no", "export", "media", "duplicates.vlmproject", "-o", "media"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_THAT(run.err, HasSubstr(EnglishText("ERROR_MESSAGE_REPLICATED_ITEMS").substr(0, 20)));
+    EXPECT_THAT(run.err, Not(HasSubstr("Progress")));
+}
+
+} // namespace
+} // namespace vlm::test

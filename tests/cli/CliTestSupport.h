@@ -1,0 +1,40 @@
+#pragma once
+// Runs the real vellumar-cli and keeps what it printed; a program folder
+// that links the data folder with a config.ini of the test's own language.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vlm::test {
+
+struct CliRun {
+    int code = -1;
+    std::string out; // stdout
+    std::string err; // stderr
+};
+
+class CliSandbox {
+public:
+    // A fresh folder; `language` is the config.ini language code.
+    explicit CliSandbox(const std::string& language = "EN");
+    ~CliSandbox();
+    CliSandbox(const CliSandbox&) = delete;
+    CliSandbox& operator=(const CliSandbox&) = delete;
+
+    // Runs the program with `--program-dir` of the sandbox first, in the work folder.
+    CliRun Run(const std::vector<std::string>& args) const;
+    // Copies a fixture course (file and folder) of tests/fixtures/cli into the work folder.
+    std::filesystem::path CopyCourse(const std::string& name) const;
+
+    std::filesystem::path root;
+    std::filesystem::path programDir;
+    std::filesystem::path work;
+};
+
+// The language file's message for a key in English (UTF-8), "%s" replaced.
+std::string EnglishText(const std::string& key, const std::string& argument = {});
+std::string ReadAll(const std::filesystem::path& file);
+std::filesystem::path CliFixtures();
+
+} // namespace vlm::test
