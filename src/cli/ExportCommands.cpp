@@ -8,7 +8,10 @@
 #include "export/AiccCommand.h"
 #include "export/ExportPipeline.h"
 #include "export/ExportResources.h"
+#include "export/PackageWizards.h"
 #include "export/VLMExplorerCommand.h"
+#include "export/VLMScorm11Command.h"
+#include "export/VLMServerCommand.h"
 #include "page/ComponentsManager.h"
 #include "project/CourseLifecycle.h"
 
@@ -120,6 +123,37 @@ int RunExportAicc(TCliSession& session, const TExportOptions& options) {
         wizard.options.url = Utf8ToCp1250(*options.url);
     wizard.options.destination = Destination(options.output);
     const TExportResult result = command.Execute(wizard.Accept(session.settings));
+    return ExitCodeOf(session, result, &command.PagesReport());
+}
+
+int RunExportScorm(TCliSession& session, const TExportOptions& options) {
+    TExportRun run(session, options.file);
+    TScormWizard wizard = TScormWizard::Open(session.settings, {});
+    wizard.options.destination = Destination(options.output);
+    if (options.schemaLocation)
+        wizard.options.schemaLocation = Utf8ToCp1250(*options.schemaLocation);
+    if (options.urlPath)
+        wizard.options.urlPath = Utf8ToCp1250(*options.urlPath);
+    wizard.options.cmiAdapter = options.cmiAdapter;
+    TVLMScorm11Command command(run.Env(), session.random);
+    const TExportResult result = command.Execute(wizard.Accept(session.settings));
+    return ExitCodeOf(session, result, &command.PagesReport());
+}
+
+int RunExportServer(TCliSession& session, const TExportOptions& options, bool exam) {
+    TExportRun run(session, options.file);
+    TServerWizard wizard = TServerWizard::Open(session.settings, {});
+    wizard.options.destination = Destination(options.output);
+    // No to replacing an existing package leaves the wizard open: here the run ends.
+    if (!wizard.Finish(session.settings, session.prompt))
+        return kExitCancelled;
+    if (exam) {
+        TVLMServerExamCommand command(run.Env(), session.random);
+        const TExportResult result = command.Execute(wizard.options);
+        return ExitCodeOf(session, result, &command.PagesReport());
+    }
+    TVLMServerCommand command(run.Env(), session.random);
+    const TExportResult result = command.Execute(wizard.options);
     return ExitCodeOf(session, result, &command.PagesReport());
 }
 

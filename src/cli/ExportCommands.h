@@ -17,10 +17,16 @@ struct TExportOptions {
     std::string profile; // aicc: "default" or "leo"
     std::optional<bool> multiSCO;
     std::optional<std::string> url;
+    std::optional<std::string> schemaLocation; // scorm
+    std::optional<std::string> urlPath;        // scorm
+    bool cmiAdapter = false;                   // scorm
 };
 
 int RunExportOffline(TCliSession& session, const TExportOptions& options);
 int RunExportAicc(TCliSession& session, const TExportOptions& options);
+int RunExportScorm(TCliSession& session, const TExportOptions& options);
+// The server package, or the exam package when `exam` is set.
+int RunExportServer(TCliSession& session, const TExportOptions& options, bool exam);
 int RunExportMedia(TCliSession& session, const TExportOptions& options);
 
 } // namespace vlm::cli

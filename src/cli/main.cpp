@@ -69,6 +69,13 @@ int main(int argc, char** argv) {
                       "Every page its own unit (or one unit for the course)");
     aiccCmd->add_option("--url", exportOptions.url, "Base address of the course");
     aiccCmd->add_option("--design", exportOptions.design, "Export design");
+    CLI::App* scormCmd = target("scorm", "SCORM 1.2 package", "PACKAGE.zip");
+    scormCmd->add_option("--schema-location", exportOptions.schemaLocation,
+                         "Schema location written into the manifest");
+    scormCmd->add_option("--url-path", exportOptions.urlPath, "Address of the course on the LMS");
+    scormCmd->add_flag("--cmi-adapter", exportOptions.cmiAdapter, "Include the CMI adapter");
+    CLI::App* serverCmd = target("server", "Package for the course server", "PACKAGE.zip");
+    CLI::App* examCmd = target("exam", "Exam package for the course server", "PACKAGE.zip");
     CLI::App* mediaCmd = target("media", "Copy of the course's sound and video files", "FOLDER");
 
     try {
@@ -94,6 +101,12 @@ int main(int argc, char** argv) {
             return RunExportOffline(session, exportOptions);
         if (*aiccCmd)
             return RunExportAicc(session, exportOptions);
+        if (*scormCmd)
+            return RunExportScorm(session, exportOptions);
+        if (*serverCmd)
+            return RunExportServer(session, exportOptions, false);
+        if (*examCmd)
+            return RunExportServer(session, exportOptions, true);
         if (*mediaCmd)
             return RunExportMedia(session, exportOptions);
         return kExitUsage;

@@ -83,6 +83,49 @@ TEST_F(CliExport, AiccUnitsFollowTheOptions) {
     EXPECT_TRUE(fs::is_regular_file(box.work / "leo" / "leoindex.inc"));
 }
 
+// The names of a zip file's entries are stored as they are: enough to see what it holds.
+bool IsZipHolding(const fs::path& file, const std::string& entry) {
+    const std::string bytes = ReadAll(file);
+    return bytes.rfind("PK\x03\x04", 0) == 0 && bytes.find(entry) != std::string::npos;
+}
+
+TEST_F(CliExport, ScormPackage) {
+    const CliRun run = box.Run({"export", "scorm", "c.vlmproject", "-o", "scorm", "--cmi-adapter",
+                                "--schema-location", "http://example.org/imscp_rootv1p1p2.xsd"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const fs::path package = box.work / "scorm.zip"; // the wizard's ".zip"
+    EXPECT_TRUE(IsZipHolding(package, "imsmanifest.xml"));
+    EXPECT_TRUE(IsZipHolding(package, "CMIAdapter/"));
+    EXPECT_TRUE(IsZipHolding(package, "pages/p00002/_page.html"));
+
+    const CliRun plain = box.Run({"export", "scorm", "c.vlmproject", "-o", "plain.zip"});
+    ASSERT_EQ(plain.code, 0) << plain.err;
+    EXPECT_FALSE(IsZipHolding(box.work / "plain.zip", "CMIAdapter/"));
+
+    const CliRun again = box.Run({"export", "scorm", "c.vlmproject", "-o", "plain.zip"});
+    EXPECT_EQ(again.code, 3);
+    EXPECT_THAT(again.err, HasSubstr("plain.zip"));
+}
+
+TEST_F(CliExport, ServerAndExamPackages) {
+    const CliRun server = box.Run({"export", "server", "c.vlmproject", "-o", "server.zip"});
+    ASSERT_EQ(server.code, 0) << server.err;
+    EXPECT_TRUE(IsZipHolding(box.work / "server.zip", "imsmanifest.xml"));
+    EXPECT_FALSE(IsZipHolding(box.work / "server.zip", "imstype.xml"));
+
+    const CliRun exam = box.Run({"export", "exam", "c.vlmproject", "-o", "exam.zip"});
+    ASSERT_EQ(exam.code, 0) << exam.err;
+    EXPECT_TRUE(IsZipHolding(box.work / "exam.zip", "imstype.xml"));
+
+    // An existing package is replaced only after Yes.
+    const std::string before = ReadAll(box.work / "exam.zip");
+    const CliRun no = box.Run({"--no", "export", "exam", "c.vlmproject", "-o", "exam.zip"});
+    EXPECT_EQ(no.code, 3);
+    EXPECT_THAT(no.err, HasSubstr("exam.zip"));
+    EXPECT_EQ(ReadAll(box.work / "exam.zip"), before);
+    EXPECT_EQ(box.Run({"--yes", "export", "exam", "c.vlmproject", "-o", "exam.zip"}).code, 0);
+}
+
 TEST(CliExportMedia, CopiesSoundsAndAsksBeforeReplacing) {
     CliSandbox box;
     box.CopyCourse("duplicates");
