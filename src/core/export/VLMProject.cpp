@@ -14,6 +14,7 @@
 #include "render/HTMLTemplate.h"
 
 #include <system_error>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -66,11 +67,16 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
     templateCourse.lexiconFile = course_.CourseDir / "lexicon.ini";
     templateCourse.exportLexicon = project_.ExportLexicon;
     THTMLTemplate page(templateKind, components_, templateCourse, &snippets_);
+    const fs::path pages = outputRoot / "pages";
+    std::error_code ec;
+    fs::create_directories(pages, ec);
+    // The course's media are most of the bytes: they are copied while the
+    // pages are built, into a folder no page or document is written to.
+    std::jthread resources([&] { CopyTree(course_.CourseResourcesDir, pages / "resources"); });
     for (const auto& entry : project_.Items) {
         const TProjectItem& item = *entry;
         bool ok = true;
         if (item.PageType == ptContent && item.Address.empty()) {
-            std::error_code ec;
             // A page without its document yet has nothing to export.
             if (!fs::is_regular_file(course_.PageFile(item.Id), ec))
                 continue;
@@ -83,9 +89,8 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
         if (!ok)
             report.skippedIds.push_back(item.Id);
     }
-    const fs::path pages = outputRoot / "pages";
     CopyTree(program_.ProgramDir / "components" / "api", pages / "api");
-    CopyTree(course_.CourseResourcesDir, pages / "resources");
+    resources.join();
     return report;
 }
 
@@ -100,7 +105,12 @@ bool TVLMProject::ExportPage(const TProjectItem& item, const fs::path& outputRoo
         if (filter)
             page.SetContent(filter(page.GetContent()));
         page.CleanUp();
-        return page.SaveToFile(outputRoot / "pages" / PageFolderName(item.Id) / "_page.html");
+        // A plain write: the output is made anew, so the safe replace of the
+        // page template (a synced temporary file per page) only costs time.
+        const fs::path folder = outputRoot / "pages" / PageFolderName(item.Id);
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        return WriteFileBytes(folder / "_page.html", page.GetContent());
     } catch (const std::exception&) {
         // One page that cannot be read or built does not stop the export.
         return false;
