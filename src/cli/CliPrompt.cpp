@@ -3,7 +3,12 @@
 #include "app/IniLang.h"
 #include "app/MessageDialog.h"
 
+#include "common/Encoding.h"
+
 #include <bit>
+#include <cctype>
+#include <cstdio>
+#include <iostream>
 
 namespace vlm::cli {
 
@@ -29,6 +34,12 @@ std::string ButtonList(ButtonSet buttons) {
     for (const std::string& caption : captions)
         list += (list.empty() ? "" : "/") + WithoutAccelerator(caption);
     return list;
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
 std::string CaptionOfResult(int result, ButtonSet buttons) {
@@ -61,6 +72,28 @@ int AnswerFor(TAnswer answer, ButtonSet buttons) {
     return mrCancel;
 }
 
+std::optional<int> TCliPrompt::Typed(ButtonSet buttons) const {
+    const std::vector<int> indexes = ButtonIndexes(buttons);
+    const std::vector<std::string> captions =
+        MessageDlgButtonCaptions(ReadMessageDlgTexts(CurrentLanguage()), buttons);
+    std::string line;
+    while (true) {
+        std::fputs("> ", stderr);
+        std::fflush(stderr);
+        if (!std::getline(std::cin, line))
+            return std::nullopt;
+        const std::string typed = Lower(Utf8ToCp1250(line));
+        for (std::size_t i = 0; i < indexes.size() && i < captions.size(); ++i) {
+            const std::string caption = Lower(captions[i]);
+            const std::size_t amp = caption.find('&');
+            const bool letter = amp != std::string::npos && amp + 1 < caption.size() &&
+                                typed == caption.substr(amp + 1, 1);
+            if (letter || typed == WithoutAccelerator(caption))
+                return ButtonResult(indexes[i]);
+        }
+    }
+}
+
 int TCliPrompt::Show(const std::string& caption, const std::string& text, DialogType type,
                      ButtonSet buttons) {
     const std::string full = caption.empty() ? text : caption + "\n" + text;
@@ -74,13 +107,16 @@ int TCliPrompt::Show(const std::string& caption, const std::string& text, Dialog
         return only ? *only : mrOK;
     }
     output_.Important(full + "\n(" + ButtonList(buttons) + ")");
-    const int result = AnswerFor(answer_, buttons);
-    if (answer_ == TAnswer::None)
-        unanswered_ = true;
-    else
+    int result = AnswerFor(answer_, buttons);
+    if (answer_ != TAnswer::None) {
         output_.Message("> " + CaptionOfResult(result, buttons));
-    lastDeclined_ = result == mrCancel || result == mrNo || result == mrNoToAll ||
-                    result == mrAbort || answer_ == TAnswer::None;
+    } else if (const std::optional<int> typed = interactive_ ? Typed(buttons) : std::nullopt) {
+        result = *typed;
+    } else {
+        unanswered_ = true;
+    }
+    lastDeclined_ =
+        result == mrCancel || result == mrNo || result == mrNoToAll || result == mrAbort;
     return result;
 }
 

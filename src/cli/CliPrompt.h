@@ -1,11 +1,14 @@
 #pragma once
 // The user prompt of the command line: messages are printed; questions are
-// printed and answered from --yes / --no, or with Cancel when neither was
-// given (the command then ends as cancelled).
+// printed and answered from --yes / --no; without either they are asked on
+// the terminal, and a run without one answers Cancel (the command then ends
+// as cancelled).
 
 #include "CliOutput.h"
 
 #include "app/UserPrompt.h"
+
+#include <optional>
 
 namespace vlm::cli {
 
@@ -13,7 +16,9 @@ enum class TAnswer { None, Yes, No };
 
 class TCliPrompt : public UserPrompt {
 public:
-    TCliPrompt(const TCliOutput& output, TAnswer answer) : output_(output), answer_(answer) {}
+    // `interactive`: the answer may be typed (stdin is a terminal).
+    TCliPrompt(const TCliOutput& output, TAnswer answer, bool interactive = false)
+        : output_(output), answer_(answer), interactive_(interactive) {}
 
     int MessageBox(const std::string& caption, const std::string& text, DialogType type,
                    ButtonSet buttons, const std::string& helpTopic = {},
@@ -33,9 +38,12 @@ public:
 private:
     int Show(const std::string& caption, const std::string& text, DialogType type,
              ButtonSet buttons);
+    // The button typed by its caption or its accelerator letter; nothing at end of input.
+    std::optional<int> Typed(ButtonSet buttons) const;
 
     const TCliOutput& output_;
     TAnswer answer_;
+    bool interactive_;
     bool unanswered_ = false;
     bool lastDeclined_ = false;
 };

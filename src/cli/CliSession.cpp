@@ -24,9 +24,11 @@ std::string CliText(const std::string& key, const std::string& fallback,
 }
 
 TCliSession::TCliSession(const TCommonOptions& options, const std::string& argv0)
-    : prompt(output, options.yes  ? TAnswer::Yes
-                     : options.no ? TAnswer::No
-                                  : TAnswer::None),
+    : prompt(output,
+             options.yes  ? TAnswer::Yes
+             : options.no ? TAnswer::No
+                          : TAnswer::None,
+             isatty(fileno(stdin)) != 0 && isatty(fileno(stderr)) != 0),
       executable(ExecutablePath(argv0)), options_(options) {
     output.quiet = options.quiet;
     const EnvLookup system = SystemEnvironment();

@@ -194,5 +194,31 @@ TEST(CliSettings, ConfigurationIsNeverWritten) {
     EXPECT_EQ(ReadAll(config), before);
 }
 
+// The log files beside the program, with their sizes.
+std::uintmax_t LogBytes(std::string* text = nullptr) {
+    std::uintmax_t bytes = 0;
+    for (const auto& entry : fs::directory_iterator(fs::path(VLM_CLI).parent_path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("vellumar-cli_") && name.ends_with(".log")) {
+            bytes += entry.file_size();
+            if (text)
+                *text += ReadAll(entry.path());
+        }
+    }
+    return bytes;
+}
+
+TEST(CliLog, WrittenOnlyWhenAsked) {
+    CliSandbox box;
+    const std::uintmax_t before = LogBytes();
+    ASSERT_EQ(box.Run({"info", "absent.vlmproject"}).code, 1);
+    EXPECT_EQ(LogBytes(), before);
+    ASSERT_EQ(box.Run({"--log", "info", "absent.vlmproject"}).code, 1);
+    std::string text;
+    EXPECT_GT(LogBytes(&text), before);
+    EXPECT_THAT(text, HasSubstr("][Start  ] Process"));
+    EXPECT_THAT(text, HasSubstr("Main form"));
+}
+
 } // namespace
 } // namespace vlm::test
