@@ -50,18 +50,23 @@ std::string Destination(const std::string& output) {
     return PathToCp1250(fs::absolute(output));
 }
 
-// A design the list does not hold is bad usage: the list is shown.
-bool DesignKnown(TCliSession& session, const std::vector<std::string>& designs,
-                 const std::string& name) {
-    for (const std::string& design : designs)
-        if (design == name)
+// A name the list does not hold is bad usage: the list is shown.
+bool NameKnown(TCliSession& session, const std::vector<std::string>& names, const std::string& name,
+               const std::string& key, const std::string& fallback) {
+    for (const std::string& known : names)
+        if (known == name)
             return true;
     std::string list;
-    for (const std::string& design : designs)
-        list += "\n  " + design;
-    session.output.Important(
-        CliText("CLI_DESIGN_NOT_FOUND", "No export design \"%s\". Designs:", name) + list);
+    for (const std::string& known : names)
+        list += "\n  " + known;
+    session.output.Important(CliText(key, fallback, name) + list);
     return false;
+}
+
+bool DesignKnown(TCliSession& session, const std::vector<std::string>& designs,
+                 const std::string& name) {
+    return NameKnown(session, designs, name, "CLI_DESIGN_NOT_FOUND",
+                     "No export design \"%s\". Designs:");
 }
 
 int ExitCodeOf(TCliSession& session, const TExportResult& result,

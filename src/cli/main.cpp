@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
         app.add_subcommand("open", "Open as the program does, renumber the tree and save");
     openCmd->add_option("FILE", file, "The .vlmproject file")->required();
 
-    CLI::App* checkCmd = app.add_subcommand("check", "Find problems in a course");
+    CLI::App* checkCmd =
+        app.add_subcommand("check", "Find problems in a course (exit code 1 when one is an error)");
     checkCmd->add_flag("--json", json, "A JSON array of findings");
     checkCmd->add_option("FILE", file, "The .vlmproject file")->required();
 
