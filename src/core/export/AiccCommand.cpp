@@ -19,6 +19,10 @@ TVLMAicc::TVLMAicc(const TExportEnvironment& env)
 TExportResult TVLMAicc::Execute(const TAiccOptions& options) {
     TProgressCloser closer(env_.progress);
     multiSCO_ = options.multiSCO || options.profile == apLeo;
+    if (TExportResult refused = RefuseResourcesDestination(
+            PathFromCp1250(options.destination), env_.course.CourseResourcesDir, env_.prompt);
+        !refused.Ok())
+        return refused;
     fs::path root;
     if (TExportResult check =
             CheckFolderDestination(PathFromCp1250(options.destination), env_.prompt, root);

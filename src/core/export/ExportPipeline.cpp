@@ -61,6 +61,31 @@ TExportResult CheckFolderDestination(const fs::path& destination, UserPrompt& pr
     return TExportResult::Done();
 }
 
+bool IsInsideFolder(const fs::path& path, const fs::path& folder) {
+    std::error_code ec;
+    const fs::path a = fs::weakly_canonical(fs::absolute(path, ec), ec);
+    const fs::path b = fs::weakly_canonical(fs::absolute(folder, ec), ec);
+    if (ec || b.empty())
+        return false;
+    auto ia = a.begin();
+    for (auto ib = b.begin(); ib != b.end(); ++ib, ++ia) {
+        if (ib->empty())
+            continue; // the trailing separator
+        if (ia == a.end() || *ia != *ib)
+            return false;
+    }
+    return true;
+}
+
+TExportResult RefuseResourcesDestination(const fs::path& destination, const fs::path& resourcesDir,
+                                         UserPrompt& prompt) {
+    if (resourcesDir.empty() || !IsInsideFolder(destination, resourcesDir))
+        return TExportResult::Done();
+    return ReportFailure(prompt,
+                         "The output folder cannot lie inside the course's resources folder: " +
+                             PathToCp1250(destination));
+}
+
 std::optional<fs::path> ExportWorkDir(Random& random) {
     std::error_code ec;
     const fs::path temp = fs::temp_directory_path(ec);

@@ -41,6 +41,16 @@ void CopyDesignTemplate(const TVLMProject& project, const std::string& name,
 TExportResult CheckFolderDestination(const std::filesystem::path& destination, UserPrompt& prompt,
                                      std::filesystem::path& folder);
 
+// True when `path` is `folder` or lies below it (both made absolute and
+// normal, links of existing parts resolved).
+bool IsInsideFolder(const std::filesystem::path& path, const std::filesystem::path& folder);
+
+// A run into the course's own resources folder would copy that folder into
+// itself without end: such a destination is refused with a message.
+TExportResult RefuseResourcesDestination(const std::filesystem::path& destination,
+                                         const std::filesystem::path& resourcesDir,
+                                         UserPrompt& prompt);
+
 // A fresh working folder "vlm", "vlm3", "vlm35", ... below the system's
 // temporary folder, the generator seeded from the clock; nothing when it
 // cannot be made.

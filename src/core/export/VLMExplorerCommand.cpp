@@ -38,6 +38,10 @@ TExportResult TVLMExplorerCommand::Execute(const TExplorerOptions& options) {
         env_.prompt.MessageBox({}, text, DialogType::Information, kButtonsOK);
         return TExportResult::Failed(text);
     }
+    if (TExportResult refused =
+            RefuseResourcesDestination(destination, env_.course.CourseResourcesDir, env_.prompt);
+        !refused.Ok())
+        return refused;
     fs::path root;
     if (TExportResult check = CheckFolderDestination(destination, env_.prompt, root); !check.Ok())
         return check;

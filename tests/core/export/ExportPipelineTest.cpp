@@ -74,3 +74,16 @@ TEST(ExportPipeline, WorkDirAppendsDigitsWhileTheNameIsTaken) {
     EXPECT_TRUE(fs::is_directory(*dir));
     fs::remove_all(temp);
 }
+
+TEST(ExportPipeline, InsideFolder) {
+    const fs::path base = fs::temp_directory_path() / "vlm_export_inside";
+    fs::create_directories(base / "res");
+    EXPECT_TRUE(IsInsideFolder(base / "res", base / "res" / ""));
+    EXPECT_TRUE(IsInsideFolder(base / "res" / "a" / "b", base / "res"));
+    EXPECT_TRUE(IsInsideFolder(base / "x" / ".." / "res" / "a", base / "res"));
+    EXPECT_FALSE(IsInsideFolder(base / "resources", base / "res"));
+    EXPECT_FALSE(IsInsideFolder(base, base / "res"));
+    fs::create_directory_symlink(base / "res", base / "link");
+    EXPECT_TRUE(IsInsideFolder(base / "link" / "new", base / "res"));
+    fs::remove_all(base);
+}

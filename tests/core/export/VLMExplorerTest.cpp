@@ -77,6 +77,19 @@ TEST(ExplorerExport, TheProjectFolderIsRefusedButASubFolderIsNot) {
     EXPECT_TRUE(fs::exists(c.out / "ds_tree.html"));
 }
 
+// Writing into the media folder would copy that folder into itself.
+TEST(ExplorerExport, TheResourcesFolderIsRefused) {
+    for (const char* sub : {"", "out", "out/deeper"}) {
+        ExplorerRun c("explorer_resources");
+        c.out = c.course.CourseResourcesDir / sub;
+        const TExportResult r = c.Run();
+        EXPECT_EQ(r.status, TExportStatus::Failed) << sub;
+        EXPECT_EQ(FilesBelow(c.course.CourseResourcesDir), (std::vector<std::string>{"pic.png"}));
+        ASSERT_EQ(c.prompt.calls.size(), 1u);
+        EXPECT_EQ(c.prompt.calls[0].type, DialogType::Error);
+    }
+}
+
 TEST(ExplorerExport, LexiconPagesWhenTheCourseExportsItsLexicon) {
     ExplorerRun c("explorer_lexicon");
     c.project.ExportLexicon = 1;
