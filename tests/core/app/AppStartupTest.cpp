@@ -1,7 +1,7 @@
 #include "app/AppStartup.h"
 
-#include "TempDir.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ using namespace vlm;
 using vlm::test::FakeUserPrompt;
 using vlm::test::FixedClock;
 using vlm::test::FixedRandom;
-using vlm::test::TempDir;
+using vlm::test::TempFolder;
 using vlm::test::WriteText;
 namespace fs = std::filesystem;
 
@@ -20,7 +20,7 @@ EnvLookup NoEnv() {
 } // namespace
 
 TEST(AppStartup, RunTempDirTakesRandomDigitsWhileNameIsTaken) {
-    TempDir tmp;
+    TempFolder tmp;
     FixedRandom random;
     FakeUserPrompt prompt;
     TLanguage lang;
@@ -36,7 +36,7 @@ TEST(AppStartup, RunTempDirTakesRandomDigitsWhileNameIsTaken) {
 }
 
 TEST(AppStartup, RunTempDirFailureIsReported) {
-    TempDir tmp;
+    TempFolder tmp;
     WriteText(tmp.path() / "file", "x"); // a file where the base folder should be
     FixedRandom random;
     FakeUserPrompt prompt;
@@ -55,7 +55,7 @@ TEST(AppStartup, RunTempDirFailureIsReported) {
 }
 
 TEST(AppStartup, StartLoadsConfigurationAndLanguageThenEndsCleanly) {
-    TempDir home;
+    TempFolder home;
     const fs::path data = home.path() / "data";
     WriteText(data / "configuration" / "definition.xml", "<x/>");
     WriteText(data / "configuration" / "config.ini",

@@ -1,15 +1,15 @@
 #include "app/ApplyLanguage.h"
 
-#include "TempDir.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace vlm;
-using vlm::test::TempDir;
+using vlm::test::TempFolder;
 using vlm::test::WriteText;
 
 TEST(ApplyLanguage, ReloadsFileAndComputesWindowState) {
-    TempDir dir;
+    TempFolder dir;
     TVLMXConfig config;
     config.LanguageFile = dir.path() / "configuration" / "lang" / "lang.lang";
     config.LanguageCode = "EN";

@@ -1,14 +1,14 @@
 #include "app/Log.h"
 
-#include "TempDir.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace vlm;
 using vlm::test::FixedClock;
 using vlm::test::ReadText;
-using vlm::test::TempDir;
+using vlm::test::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -46,7 +46,7 @@ TEST(Log, ElapsedAndFolding) {
 }
 
 TEST(Log, DisabledCreatesNoFile) {
-    TempDir dir;
+    TempFolder dir;
     FixedClock clock;
     {
         TLog log(clock, kId, dir.path(), true, false, false, "vellumar");
@@ -58,7 +58,7 @@ TEST(Log, DisabledCreatesNoFile) {
 }
 
 TEST(Log, RunsAreAppendedByteExact) {
-    TempDir dir;
+    TempFolder dir;
     FixedClock clock;
     const fs::path file = dir.path() / "vellumar_2024-05-17.log";
     {
@@ -98,7 +98,7 @@ TEST(Log, RunsAreAppendedByteExact) {
 }
 
 TEST(Log, LinesAreOnDiskAtOnce) {
-    TempDir dir;
+    TempFolder dir;
     FixedClock clock;
     TLog log(clock, kId, dir.path(), false, false, false, "");
     EXPECT_EQ(log.FileName(), dir.path() / "2024-05-17.log");
@@ -107,7 +107,7 @@ TEST(Log, LinesAreOnDiskAtOnce) {
 }
 
 TEST(Log, FailuresSwitchLoggingOff) {
-    TempDir dir;
+    TempFolder dir;
     FixedClock clock;
     TLog missing(clock, kId, dir.path() / "no" / "such", false, true);
     EXPECT_FALSE(missing.Enabled());
@@ -136,7 +136,7 @@ TEST(Log, KeepInMemory) {
 }
 
 TEST(Log, ProgramLogFollowsTheLogSwitch) {
-    TempDir dir;
+    TempFolder dir;
     FixedClock clock;
     const fs::path exe = dir.path() / "vellumar";
     EXPECT_FALSE(CreateProgramLog({exe.string()}, exe, dir.path(), clock)->Enabled());

@@ -1,13 +1,13 @@
 #include "app/VLMVars.h"
 
-#include "TempDir.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
 using namespace vlm;
-using vlm::test::TempDir;
+using vlm::test::TempFolder;
 using vlm::test::WriteText;
 namespace fs = std::filesystem;
 
@@ -23,7 +23,7 @@ EnvLookup Env(std::map<std::string, std::string> vars) {
 } // namespace
 
 TEST(VLMVars, ProgramDirFromEnvironmentFirst) {
-    TempDir dir;
+    TempFolder dir;
     fs::create_directories(dir.path() / "share" / "vellumar");
     EXPECT_EQ(FindProgramDir(dir.path() / "bin" / "vellumar", Env({{"VELLUMAR_HOME", "/opt/x"}})),
               "/opt/x");
@@ -33,7 +33,7 @@ TEST(VLMVars, ProgramDirFromEnvironmentFirst) {
 }
 
 TEST(VLMVars, ProgramDirInstalledThenWalkingUp) {
-    TempDir dir;
+    TempFolder dir;
     const fs::path exe = dir.path() / "build" / "src" / "gui" / "vellumar";
     fs::create_directories(exe.parent_path());
     // Nothing found: the executable's folder.
@@ -42,7 +42,7 @@ TEST(VLMVars, ProgramDirInstalledThenWalkingUp) {
     WriteText(dir.path() / "build" / "configuration" / "definition.xml", "<x/>");
     EXPECT_EQ(FindProgramDir(exe, Env({})), dir.path() / "build");
     // A build folder inside the source tree finds data/ beside it.
-    TempDir src;
+    TempFolder src;
     WriteText(src.path() / "data" / "configuration" / "definition.xml", "<x/>");
     EXPECT_EQ(FindProgramDir(src.path() / "build" / "dev" / "src" / "gui" / "vellumar", Env({})),
               src.path() / "data");

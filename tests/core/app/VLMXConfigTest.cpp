@@ -1,16 +1,16 @@
 #include "app/VLMXConfig.h"
 
-#include "TempDir.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace vlm;
 using vlm::test::ReadText;
-using vlm::test::TempDir;
+using vlm::test::TempFolder;
 using vlm::test::WriteText;
 
 namespace {
-TVLMXConfig LoadWith(const TempDir& dir, const std::string& ini) {
+TVLMXConfig LoadWith(const TempFolder& dir, const std::string& ini) {
     WriteText(ConfigFilePath(dir.path()), ini);
     TVLMXConfig c;
     LoadConfiguration(c, dir.path());
@@ -29,7 +29,7 @@ TEST(VLMXConfig, LanguageCodeTableIsCaseSensitive) {
 }
 
 TEST(VLMXConfig, LoadReadsKeysAndKeepsIndexForUnknownCode) {
-    TempDir dir;
+    TempFolder dir;
     TVLMXConfig de = LoadWith(dir, "[language]\r\nlang=DE\r\n");
     EXPECT_EQ(de.LanguageIndex, 2);
 
@@ -57,7 +57,7 @@ TEST(VLMXConfig, LoadReadsKeysAndKeepsIndexForUnknownCode) {
 }
 
 TEST(VLMXConfig, MissingFileGivesDefaultsAndIsCreatedOnSave) {
-    TempDir dir;
+    TempFolder dir;
     TVLMXConfig c;
     c.AutoSave = false;
     c.PaintElements = false;
@@ -79,7 +79,7 @@ TEST(VLMXConfig, MissingFileGivesDefaultsAndIsCreatedOnSave) {
 }
 
 TEST(VLMXConfig, SaveWritesLangLangAndKeepsOtherContents) {
-    TempDir dir;
+    TempFolder dir;
     TVLMXConfig c = LoadWith(dir, "[language]\r\nfile=english.lang\r\nlang=EN\r\n"
                                   "[mine]\r\nkept=yes\r\n");
     ASSERT_TRUE(SaveConfiguration(c, dir.path()));
@@ -90,7 +90,7 @@ TEST(VLMXConfig, SaveWritesLangLangAndKeepsOtherContents) {
 }
 
 TEST(VLMXConfig, SaveMakesReadOnlyFileWritable) {
-    TempDir dir;
+    TempFolder dir;
     const auto file = ConfigFilePath(dir.path());
     WriteText(file, "[language]\r\nlang=EN\r\n");
     std::filesystem::permissions(file, std::filesystem::perms::owner_read);
@@ -104,7 +104,7 @@ TEST(VLMXConfig, SaveMakesReadOnlyFileWritable) {
 }
 
 TEST(VLMXConfig, ResetThenSaveStoresDefaults) {
-    TempDir dir;
+    TempFolder dir;
     TVLMXConfig c = LoadWith(dir, "[language]\r\nlang=EN\r\n[exports]\r\n"
                                   "defaultTemplatesDesign=Blue\r\n[environmentalveriables]\r\n"
                                   "captionformat=x\r\nautoupdate=1\r\n");

@@ -1,7 +1,7 @@
 #include "common/CopyDirUnit.h"
 
-#include "TempFolder.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "common/FilesTools.h"
 
-#include "TempFolder.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 

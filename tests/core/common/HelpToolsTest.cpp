@@ -1,6 +1,6 @@
 #include "common/HelpTools.h"
 
-#include "TempFolder.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 

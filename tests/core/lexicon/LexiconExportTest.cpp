@@ -2,6 +2,7 @@
 
 #include "common/FileWrite.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +26,8 @@ std::map<std::string, std::string> Tree(const fs::path& root) {
 
 class LexiconExport : public ::testing::Test {
 protected:
-    void SetUp() override {
-        out = fs::temp_directory_path() / "vlm_lexicon_export";
-        fs::remove_all(out);
-        fs::create_directories(out);
-    }
-    void TearDown() override { fs::remove_all(out); }
-    fs::path out;
+    test::TempFolder tmp;
+    const fs::path out = tmp.path();
     test::RecordingProgress progress;
 };
 } // namespace

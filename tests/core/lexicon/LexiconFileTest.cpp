@@ -2,6 +2,7 @@
 
 #include "common/FileWrite.h"
 #include "common/IniFile.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,17 +13,6 @@ using namespace vlm;
 
 namespace {
 const fs::path kFixtures = fs::path(VLM_FIXTURES_DIR) / "lexicon";
-
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        path = fs::temp_directory_path() /
-               ("vlm_lexfile_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempDir() { fs::remove_all(path); }
-};
 
 // Sorted as the editor keeps them; "\xB9" is a-ogonek, "\xBF\xF3\xB3\xE6" is "zolc" with
 // diacritics.
@@ -37,8 +27,8 @@ const std::vector<TLexiconUnit> kUnits = {
 } // namespace
 
 TEST(LexiconFile, WritesTheGoldenFileByteForByte) {
-    TempDir dir;
-    const fs::path file = dir.path / kLexiconFileName;
+    const test::TempFolder dir;
+    const fs::path file = dir / kLexiconFileName;
     ASSERT_TRUE(SaveLexiconFile(file, kUnits));
     EXPECT_EQ(ReadFileBytes(file), ReadFileBytes(kFixtures / "expected" / "lexicon.ini"));
 }
@@ -54,14 +44,14 @@ TEST(LexiconFile, ReadsBackWhatItWroteIncludingKeywordsDifferingInCase) {
 }
 
 TEST(LexiconFile, NoKeywordsGiveAnEmptyFileAndAMissingFileNoKeywords) {
-    TempDir dir;
-    const fs::path file = dir.path / kLexiconFileName;
+    const test::TempFolder dir;
+    const fs::path file = dir / kLexiconFileName;
     ASSERT_TRUE(WriteFileBytes(file, "old"));
     ASSERT_TRUE(SaveLexiconFile(file, {}));
     EXPECT_EQ(ReadFileBytes(file), std::string());
     EXPECT_TRUE(ReadLexiconFile(file).empty());
-    EXPECT_TRUE(ReadLexiconFile(dir.path / "missing.ini").empty());
-    EXPECT_TRUE(ReadLexiconEntries(dir.path).empty()); // a folder is no lexicon
+    EXPECT_TRUE(ReadLexiconFile(dir / "missing.ini").empty());
+    EXPECT_TRUE(ReadLexiconEntries(dir.path()).empty()); // a folder is no lexicon
 }
 
 TEST(LexiconFile, EntriesKeepTheStoredValuesInFileOrder) {
@@ -73,6 +63,6 @@ TEST(LexiconFile, EntriesKeepTheStoredValuesInFileOrder) {
 }
 
 TEST(LexiconFile, SaveFailsVisiblyWhenTheFolderIsMissing) {
-    TempDir dir;
-    EXPECT_FALSE(SaveLexiconFile(dir.path / "no" / "such" / kLexiconFileName, kUnits));
+    const test::TempFolder dir;
+    EXPECT_FALSE(SaveLexiconFile(dir / "no" / "such" / kLexiconFileName, kUnits));
 }

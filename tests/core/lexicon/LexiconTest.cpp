@@ -3,6 +3,7 @@
 #include "app/IniLang.h"
 #include "common/FileWrite.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -139,9 +140,8 @@ TEST_F(LexiconModel, RemoveAsksThenReselectsThePreviousEntry) {
 }
 
 TEST_F(LexiconModel, EditedDefinitionsAndTheFlagAreSaved) {
-    const fs::path dir = fs::temp_directory_path() / "vlm_lexicon_model";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const test::TempFolder tmp;
+    const fs::path dir = tmp.path();
     TLexicon lex;
     lex.Assign({}, 0);
     lex.SetExportChecked(true); // disabled while empty
@@ -157,5 +157,4 @@ TEST_F(LexiconModel, EditedDefinitionsAndTheFlagAreSaved) {
     TLexicon again;
     again.Load(dir / "lexicon.ini", 1);
     EXPECT_EQ(again.Units(), lex.Units());
-    fs::remove_all(dir);
 }

@@ -4,12 +4,12 @@
 #include "app/Log.h"
 #include "common/FileWrite.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 #include "page/ClassDefinitions.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace vlm;
@@ -181,7 +181,8 @@ TEST_F(ComponentLibrary, MergedDefinitionsHoldCopiesInLibraryOrder) {
 }
 
 TEST_F(ComponentLibrary, MissingOrUnreadableBaseDefinitionsAreReported) {
-    const fs::path dir = fs::temp_directory_path() / ("vlm_page_defs_" + std::to_string(getpid()));
+    const test::TempFolder tmp;
+    const fs::path dir = tmp.path();
     fs::create_directories(dir / "configuration");
     EXPECT_EQ(LoadDefinitionTree(dir, library, prompt, CurrentLanguage()), nullptr);
     fs::create_directories(dir / "configuration" / "definition.xml"); // unreadable: a folder
@@ -190,20 +191,17 @@ TEST_F(ComponentLibrary, MissingOrUnreadableBaseDefinitionsAreReported) {
     // Without a language file the key texts are empty: only CR and the folder remain.
     EXPECT_EQ(prompt.calls[0].text, "\r" + (dir / "configuration").string() + "/");
     EXPECT_EQ(prompt.calls[0].type, DialogType::Error);
-    fs::remove_all(dir);
 }
 
 TEST_F(ComponentLibrary, ClassResourcesAndThoseOfIncludesAreCopiedWithoutOverwriting) {
-    const fs::path course =
-        fs::temp_directory_path() / ("vlm_page_res_" + std::to_string(getpid()));
-    fs::create_directories(course);
+    const test::TempFolder tmp;
+    const fs::path course = tmp.path();
     ASSERT_TRUE(WriteFileBytes(course / "text.png", "mine"));
     library.CopyClassResources("button", course);
     EXPECT_EQ(ReadFileBytes(course / "button.png").value_or(""), "\x89PNG-button");
     EXPECT_EQ(ReadFileBytes(course / "text.png").value_or(""), "mine");
     library.CopyClassResources("nothing", course / "x");
     EXPECT_FALSE(fs::exists(course / "x"));
-    fs::remove_all(course);
 }
 
 TEST(ComponentLibraryErrors, UnreadableDefinitionPropagatesAndAddsNothing) {

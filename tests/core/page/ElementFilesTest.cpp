@@ -1,11 +1,11 @@
 #include "page/ElementFiles.h"
 
 #include "common/FileWrite.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace vlm;
@@ -14,10 +14,9 @@ namespace {
 
 class ElementFiles : public ::testing::Test {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("vlm_page_files_" + std::to_string(getpid()));
+    test::TempFolder tmp;
+    const fs::path dir = tmp.path();
     std::string folder = dir.string() + "/";
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
     void Touch(const std::string& name, const std::string& bytes = "x") {
         ASSERT_TRUE(WriteFileBytes(dir / name, bytes));
     }

@@ -1,11 +1,11 @@
 #include "page/janXMLTree.h"
 
 #include "common/FileWrite.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace vlm;
@@ -166,28 +166,29 @@ TEST(XmlWriter, GoldenFileRoundTripsByteForByte) {
     TjanXMLTree tree;
     tree.LoadFromFile(kXmlFixtures / "page.xmp");
     EXPECT_EQ(tree.AsText(), golden);
-    const fs::path out = fs::temp_directory_path() / ("vlm_page_rt_" + std::to_string(getpid()));
+    const test::TempFolder tmp;
+    const fs::path out = tmp / "page.xmp";
     tree.SaveToFile(out);
     EXPECT_EQ(ReadBytes(out), golden);
     TjanXMLTree again;
     again.LoadFromFile(out);
     EXPECT_EQ(again.AsText(), golden);
-    fs::remove(out);
 }
 
 TEST(XmlFile, SaveNormalisesEveryLineBreakToCrLf) {
     TjanXMLTree tree;
     tree.AddChild("a")->AddAttribute("v", "one\ntwo\rthree");
-    const fs::path out = fs::temp_directory_path() / ("vlm_page_crlf_" + std::to_string(getpid()));
+    const test::TempFolder tmp;
+    const fs::path out = tmp / "crlf.xml";
     tree.SaveToFile(out);
     EXPECT_EQ(ReadBytes(out), "<a v=\"one\r\ntwo\r\nthree\" />\r\n");
     EXPECT_EQ(tree.Lines().size(), 3u);
-    fs::remove(out);
 }
 
 TEST(XmlFile, FailuresNameTheFileAndTheReason) {
     TjanXMLTree tree;
-    const fs::path missing = fs::temp_directory_path() / "vlm_no_such_dir" / "x.xml";
+    const test::TempFolder tmp;
+    const fs::path missing = tmp / "no_such_dir" / "x.xml";
     try {
         tree.LoadFromFile(missing);
         FAIL() << "no exception";
@@ -196,7 +197,7 @@ TEST(XmlFile, FailuresNameTheFileAndTheReason) {
         EXPECT_NE(std::string(e.what()).find("No such file"), std::string::npos);
     }
     tree.AddChild("stale");
-    EXPECT_THROW(tree.LoadFromFile(fs::temp_directory_path()), EFOpenError);
+    EXPECT_THROW(tree.LoadFromFile(tmp.path()), EFOpenError); // a folder
     EXPECT_EQ(tree.ChildCount(), 0u);
     tree.AddChild("a");
     EXPECT_THROW(tree.SaveToFile(missing), EFCreateError);

@@ -3,12 +3,12 @@
 #include "app/IniLang.h"
 #include "common/FileWrite.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <random>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace vlm;
@@ -53,18 +53,15 @@ protected:
     CountingObserver observer;
     TXMPDocument doc{guids, prompt, clock};
     std::string savedLanguage = ContentLanguage();
-    fs::path dir = fs::temp_directory_path() / ("vlm_page_xmp_" + std::to_string(getpid()));
+    test::TempFolder tmp;
+    const fs::path dir = tmp.path();
 
     void SetUp() override {
         ContentLanguage() = "EN";
         definitions.LoadFromText(kDefinitions);
         doc.SetObserver(&observer);
-        fs::create_directories(dir);
     }
-    void TearDown() override {
-        ContentLanguage() = savedLanguage;
-        fs::remove_all(dir);
-    }
+    void TearDown() override { ContentLanguage() = savedLanguage; }
     std::string Read(const fs::path& p) { return ReadFileBytes(p).value_or("<missing>"); }
     const TjanXMLNode& Element(std::size_t i) { return *doc.DocumentNode()->Child(i); }
 };

@@ -2,6 +2,7 @@
 
 #include "common/FileWrite.h"
 #include "common/StringTools.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,16 +23,14 @@ const char* kModeTemplate = "<!-- jscript:body.onload //-->|<!-- JSCRIPT:BODY.ON
 class TemplateTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / "vlm_html_template";
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         emptyPage = dir / "p00001" / "_page.xmp";
         fs::create_directories(emptyPage.parent_path());
         ASSERT_TRUE(WriteFileBytes(emptyPage, "<document id=\"{D}\">\r\n  <info />\r\n  <page "
                                               "id=\"{P}\" />\r\n</document>\r\n"));
     }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir, emptyPage;
+    test::TempFolder tmp;
+    const fs::path dir = tmp.path();
+    fs::path emptyPage;
 };
 
 } // namespace

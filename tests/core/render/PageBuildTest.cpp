@@ -2,6 +2,7 @@
 
 #include "common/FileWrite.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 #include "page/ClassDefinitions.h"
 #include "page/ComponentsManager.h"
 
@@ -24,10 +25,7 @@ protected:
         definitions.LoadFromText("<document>\r\n</document>\r\n");
         components.MergeDefinitions(definitions);
         components.SetDefinitions(DefinitionsDocument(definitions));
-        out = fs::temp_directory_path() / "vlm_page_build";
-        fs::remove_all(out);
     }
-    void TearDown() override { fs::remove_all(out); }
 
     TTemplateCourse Course(int exportLexicon) const {
         return {"/course/resources/", kFixtures / "course" / "lexicon.ini", exportLexicon};
@@ -39,7 +37,8 @@ protected:
     test::FakeUserPrompt prompt;
     TComponentsCollection components{prompt};
     TjanXMLTree definitions;
-    fs::path out;
+    test::TempFolder tmp;
+    const fs::path out = tmp / "out"; // not there until a test writes into it
 };
 
 } // namespace

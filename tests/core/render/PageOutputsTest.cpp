@@ -3,6 +3,7 @@
 #include "app/VLMVars.h"
 #include "common/FileWrite.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 #include "page/ClassDefinitions.h"
 #include "page/ComponentsManager.h"
 
@@ -21,8 +22,6 @@ const fs::path kPage = kFixtures / "render" / "course" / "p00001" / "_page.xmp";
 class PageOutputs : public ::testing::Test {
 protected:
     void SetUp() override {
-        root = fs::temp_directory_path() / "vlm_page_outputs";
-        fs::remove_all(root);
         // A program folder with the page template and the lexicon files.
         const fs::path program = root / "program";
         fs::create_directories(program / "exports" / "Page");
@@ -39,7 +38,6 @@ protected:
         components.MergeDefinitions(definitions);
         components.SetDefinitions(DefinitionsDocument(definitions));
     }
-    void TearDown() override { fs::remove_all(root); }
 
     TPageOutputContext Context(int exportLexicon) {
         return {
@@ -50,7 +48,8 @@ protected:
             nullptr};
     }
 
-    fs::path root;
+    test::TempFolder tmp;
+    const fs::path root = tmp.path();
     TProgramPaths paths;
     test::FakeUserPrompt prompt;
     TComponentsCollection components{prompt};

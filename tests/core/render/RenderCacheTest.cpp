@@ -3,6 +3,7 @@
 #include "app/MemorySettingsStore.h"
 #include "app/ProgramOptions.h"
 #include "common/FileWrite.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +27,6 @@ std::string PngHeader(std::uint32_t w, std::uint32_t h, std::size_t padding = 0)
 
 class RenderCacheTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root = fs::temp_directory_path() / "vlm_render_cache";
-        fs::remove_all(root);
-        fs::create_directories(root);
-    }
-    void TearDown() override { fs::remove_all(root); }
-
     // A file of `size` bytes whose last write lies `age` seconds back.
     fs::path Put(const std::string& name, std::size_t size, int age) {
         const fs::path p = root / "cache" / name;
@@ -41,7 +35,8 @@ protected:
         fs::last_write_time(p, fs::file_time_type::clock::now() - std::chrono::seconds(age));
         return p;
     }
-    fs::path root;
+    test::TempFolder tmp;
+    const fs::path root = tmp.path();
 };
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "resources/ResourcePreview.h"
 #include "resources/ResourcesNewName.h"
 
-#include "TempFolder.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 

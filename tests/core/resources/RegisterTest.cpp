@@ -2,8 +2,8 @@
 #include "resources/ProjectError.h"
 #include "resources/Resources.h"
 
-#include "TempFolder.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
