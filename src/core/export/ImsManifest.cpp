@@ -3,7 +3,7 @@
 #include "common/Encoding.h"
 #include "common/StringRoutines.h"
 #include "export/AnswerStrip.h"
-#include "export/ManifestAddress.h"
+#include "export/ItemUrl.h"
 #include "export/ManifestText.h"
 #include "export/PageMetadata.h"
 #include "export/UnicodeText.h"
@@ -117,7 +117,7 @@ void TImsManifest::ItemLines(StringList& out, const TProjectItem& item, int inde
 
 void TImsManifest::PageFiles(const TProjectItem& item, TManifestVariant variant,
                              const std::filesystem::path& root) {
-    const std::string url = ManifestPageUrl(item);
+    const std::string url = PageUrl(item);
     if (variant == TManifestVariant::Exam)
         StripAnswersInPage(root / PathFromStoredText(url));
     std::string meta = RemoveExtension(url) + ".xml";
@@ -136,7 +136,7 @@ void TImsManifest::ResourceLines(StringList& out, TManifestVariant variant,
     for (const TProjectItem* item : SortedItems(project_)) {
         if (!ChildrenOf(*item).empty() && !HasContent(*item))
             continue;
-        const std::string address = ManifestItemUrl(*item);
+        const std::string address = ItemUrl(*item);
         const char* kind = item->PageType == ptContent ? "sco" : "asset";
         out.push_back(Tabs(2) + "<resource identifier=" + Quoted(Ref(*item)) +
                       " type=" + Quoted("webcontent") + " adlcp:scormtype=" + Quoted(kind) +
