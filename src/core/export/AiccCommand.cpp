@@ -37,8 +37,11 @@ TExportResult TVLMAicc::Execute(const TAiccOptions& options) {
     CopyFixedFolder(exports / "AICC" / "default", root);
     if (options.profile == apLeo)
         CopyFixedFolder(exports / "AICC" / "leo", root);
+    // The lexicon's folder copy has a progress of its own: the run's
+    // positions stay as the target sets them.
+    NullProgress lexiconProgress;
     try {
-        project_.WriteLexicon(root, progress);
+        project_.WriteLexicon(root, lexiconProgress);
     } catch (const std::exception& e) {
         return ReportFailure(env_.prompt, e.what());
     }
@@ -49,6 +52,9 @@ TExportResult TVLMAicc::Execute(const TAiccOptions& options) {
         return ReportFailure(env_.prompt, WriteFailedMessage(root / "ds_tree.html"));
     const LmsFilter filter = MakeLmsFilter(kAiccLmsScript);
     pages_ = project_.ExportPages(root, 4, filter);
+    if (TExportResult pages = CheckPagesReport(pages_, env_.program.PageTemplateFile, env_.prompt);
+        !pages.Ok())
+        return pages;
     if (!project_.CopyLmsRequest(root, filter))
         return ReportFailure(env_.prompt,
                              WriteFailedMessage(root / "pages" / "lmsrequest" / "lmsrequest.html"));

@@ -110,6 +110,14 @@ std::string WriteFailedMessage(const fs::path& file) {
     return "The file cannot be written: " + PathToCp1250(file);
 }
 
+TExportResult CheckPagesReport(const TExportPagesReport& report, const fs::path& pageTemplate,
+                               UserPrompt& prompt) {
+    if (!report.templateMissing)
+        return TExportResult::Done();
+    return ReportFailure(prompt,
+                         FormatExportMessage("ERROR_FILE_NOT_FOUND", PathToCp1250(pageTemplate)));
+}
+
 TExportResult ReportFailure(UserPrompt& prompt, const std::string& message) {
     prompt.MessageBox({}, message, DialogType::Error, kButtonsOK);
     return TExportResult::Failed(message);

@@ -63,6 +63,11 @@ std::string FormatExportMessage(const std::string& key, const std::string& argum
 // The message of a file the run could not write.
 std::string WriteFailedMessage(const std::filesystem::path& file);
 
+// The failure of a run whose pages could not be made at all (the page
+// template is missing); Done otherwise.
+TExportResult CheckPagesReport(const struct TExportPagesReport& report,
+                               const std::filesystem::path& pageTemplate, UserPrompt& prompt);
+
 // Shows a failure that ends a run and hands it back as the run's result.
 TExportResult ReportFailure(UserPrompt& prompt, const std::string& message);
 

@@ -49,8 +49,11 @@ TExportResult TVLMExplorerCommand::Execute(const TExplorerOptions& options) {
     env_.progress.SetPosition(1);
     CopyFixedFolder(exports / "_common_exports_files" / "default", root);
     CopyFixedFolder(exports / "VLMExplorer" / "default", root);
+    // The lexicon's folder copy has a progress of its own: the run's
+    // positions stay as the target sets them.
+    NullProgress lexiconProgress;
     try {
-        project_.WriteLexicon(root, env_.progress);
+        project_.WriteLexicon(root, lexiconProgress);
     } catch (const std::exception& e) {
         return ReportFailure(env_.prompt, e.what());
     }
@@ -59,6 +62,9 @@ TExportResult TVLMExplorerCommand::Execute(const TExplorerOptions& options) {
     if (!project_.WriteTreeScript(root / "ds_tree.html"))
         return ReportFailure(env_.prompt, WriteFailedMessage(root / "ds_tree.html"));
     pages_ = project_.ExportPages(root, 4, {});
+    if (TExportResult pages = CheckPagesReport(pages_, env_.program.PageTemplateFile, env_.prompt);
+        !pages.Ok())
+        return pages;
     if (!project_.CopyLmsRequest(root, {}))
         return ReportFailure(env_.prompt,
                              WriteFailedMessage(root / "pages" / "lmsrequest" / "lmsrequest.html"));

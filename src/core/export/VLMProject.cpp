@@ -80,7 +80,10 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
             // A page without its document yet has nothing to export.
             if (!fs::is_regular_file(course_.PageFile(item.Id), ec))
                 continue;
-            ok = ExportPage(item, outputRoot, page, filter);
+            // Without the template every page would come out empty.
+            if (!fs::is_regular_file(program_.PageTemplateFile, ec))
+                report.templateMissing = true;
+            ok = !report.templateMissing && ExportPage(item, outputRoot, page, filter);
             report.pagesWritten += ok;
         } else if (item.PageType == ptOutsideDocument && !item.Address.empty()) {
             ok = CopyDocument(item, outputRoot);

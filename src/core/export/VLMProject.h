@@ -40,6 +40,7 @@ struct TExportPagesReport {
     int pagesWritten = 0;
     int documentsCopied = 0;
     std::vector<int> skippedIds;
+    bool templateMissing = false; // pages were there but the page template was not
 };
 
 // A plain file or folder name: not empty, no "/" or "\", not "." or "..".

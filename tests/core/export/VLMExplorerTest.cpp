@@ -96,11 +96,21 @@ TEST(ExplorerExport, LexiconPagesWhenTheCourseExportsItsLexicon) {
     ASSERT_TRUE(WriteFileBytes(c.course.CourseDir / "lexicon.ini",
                                "[LEXICON]\r\nTest=Line&#013;&#010;two\r\n\r\n"));
     ASSERT_TRUE(c.Run().Ok());
+    EXPECT_EQ(c.progress.log, (std::vector<std::string>{"max 3", "pos 1", "pos 2", "close"}));
     EXPECT_EQ(ReadText(c.out / "lexicon" / "index.html"), "<html>lexicon</html>\r\n");
     EXPECT_EQ(ReadText(c.out / "lexicon" / "keywords" / "Test.html"), "<p>Line<br>two</p>\r\n");
     EXPECT_NE(ReadText(c.out / "lexicon" / "lexicon_tree.html")
                   .find("dbAdd(\"Test\", \"keywords/Test.html\", \"\", 0);"),
               std::string::npos);
+}
+
+TEST(ExplorerExport, MissingPageTemplateFailsTheRun) {
+    ExplorerRun c("explorer_notemplate");
+    c.program.PageTemplateFile = c.dir / "missing" / "page.html";
+    const TExportResult r = c.Run();
+    EXPECT_EQ(r.status, TExportStatus::Failed);
+    EXPECT_NE(r.message.find("page.html"), std::string::npos);
+    EXPECT_FALSE(fs::exists(c.out / "pages" / "p00002" / "_page.html"));
 }
 
 // The offline folder of the shipped program data, when it is there.
