@@ -12,7 +12,9 @@ namespace {
 // an exercise with a score that is no number and a plain page, and a last
 // exercise; the course description has two lines.
 struct AiccCourse : ExportCourse {
-    explicit AiccCourse(const std::string& name) : ExportCourse(name) {
+    explicit AiccCourse(const std::string& name,
+                        const fs::path& programDir = ExportFixtures() / "program")
+        : ExportCourse(name, programDir) {
         project.Description = "Line one\r\nLine \"two\"";
         Add("Course \"One\"", 1, 1, 0, ptContent);
         Add("P", 2, 2, 1, ptContent);
@@ -174,4 +176,28 @@ TEST(AiccExport, NoOnAnExistingFolderEndsSilently) {
     EXPECT_EQ(c.command.Execute(o).status, TExportStatus::Cancelled);
     EXPECT_TRUE(FilesBelow(c.out).empty());
     EXPECT_EQ(c.prompt.calls.size(), 1u);
+}
+
+// The AICC folder of the shipped program data, when it is there.
+TEST(AiccExport, RealProgramFolderWithTheLeoProfile) {
+    const fs::path data = VLM_DATA_DIR;
+    if (!fs::exists(data / "exports" / "AICC" / "leo"))
+        GTEST_SKIP() << "no AICC layout in " << data;
+    AiccCourse c("aicc_real", data);
+    TVLMAicc command(c.Env());
+    TAiccOptions o;
+    o.destination = (c.dir / "out" / "course1").string();
+    o.profile = apLeo;
+    o.designTemplate = "Orvanta - standard";
+    const TExportResult r = command.Execute(o);
+    ASSERT_TRUE(r.Ok()) << r.message;
+    const fs::path out = c.dir / "out" / "course1";
+    const std::string frameset = ReadText(out / "js" / "frameset.js");
+    EXPECT_EQ(frameset.find("*[AiccMulti]*"), std::string::npos);
+    EXPECT_NE(frameset.find("\"true\""), std::string::npos);
+    EXPECT_EQ(ReadText(out / "leoindex.inc"), "var arrPageIndex = new Array(2,4,5,7,0);\r\n");
+    EXPECT_TRUE(fs::exists(out / "pages" / "aicc" / "lmsAICC.js"));
+    EXPECT_NE(ReadText(out / "pages" / "p00002" / "_page.html").find("../aicc/lmsAICC.js"),
+              std::string::npos);
+    ExpectGolden(out, "aicc-multi-leo");
 }
