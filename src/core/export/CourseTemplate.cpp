@@ -2,12 +2,12 @@
 
 #include "app/IniLang.h"
 #include "common/Encoding.h"
-#include "common/FileWrite.h"
 #include "common/StringTools.h"
 #include "common/charConverter.h"
 #include "export/JpegFile.h"
+#include "page/ClassDefinitions.h"
 #include "page/ElementFiles.h"
-#include "page/xmp.h"
+#include "page/janXMLTree.h"
 
 #include <cstdio>
 #include <system_error>
@@ -47,6 +47,34 @@ std::string Date(const DateTime& now) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d.%02d.%04d", now.day, now.month, now.year);
     return text;
+}
+
+// Elements with a name get every property of their class and its ancestors
+// that they lack or hold empty, so values left at the defaults are listed.
+void CompleteFromClasses(TjanXMLNode& document, const TjanXMLNode& definitions) {
+    const TjanXMLNode* classes = DefinitionsDocument(definitions);
+    if (!classes)
+        return;
+    for (const auto& element : document.Children()) {
+        if (!element->FindAttribute("name"))
+            continue;
+        const TjanXMLNode* cls = nullptr;
+        for (const auto& c : classes->Children())
+            if (c->Name() == "class" && c->GetAttributeText("name") == element->Name()) {
+                cls = c.get();
+                break;
+            }
+        if (!cls)
+            continue;
+        const auto defaults = ResolveClass(definitions, *cls);
+        for (const auto& attribute : defaults->Attributes()) {
+            TjanXMLAttribute* present = element->FindAttribute(attribute->Name);
+            if (!present)
+                element->AddAttribute(attribute->Name, attribute->Value);
+            else if (present->Value.empty())
+                present->Value = attribute->Value;
+        }
+    }
 }
 
 } // namespace
@@ -142,19 +170,17 @@ StringList TCourseTemplate::PageBlock(const TProjectItem& item,
     ReplaceFirstInLines(block, "*[PAGE_CHAPTER]*", ChapterPath(item));
     StringList types;
     try {
-        const auto text = ReadFileBytes(pageFile);
-        if (!text)
-            throw EFOpenError("Cannot open file");
-        SystemGuidSource guids;
-        TXMPDocument document(guids, prompt_, clock_);
-        document.SetDefinitions(definitions_);
-        document.LoadFromText(*text);
-        if (!document.DocumentNode())
+        TjanXMLTree tree;
+        tree.LoadFromFile(pageFile);
+        TjanXMLNode* document = tree.FindDescendant("document");
+        if (!document)
             throw EFOpenError("No page document");
+        if (definitions_)
+            CompleteFromClasses(*document, *definitions_);
         const std::string pageFolder = PathToCp1250(pageFile.parent_path()) + "/";
         if (ini_)
             for (const std::string& section : ini_->Sections())
-                Append(types, ElementTypeBlock(section, *document.DocumentNode(), pageFolder));
+                Append(types, ElementTypeBlock(section, *document, pageFolder));
     } catch (const std::exception&) {
         prompt_.MessageBox(
             {}, LangText("ERROR_PROJECT_FILE_002") + "\"" + PathToCp1250(pageFile) + "\"",

@@ -11,6 +11,8 @@
 #include "export/ScenarioWizard.h"
 #include "export/VLMScenarioCommand.h"
 #include "export/WizardSettings.h"
+#include "page/ClassDefinitions.h"
+#include "page/ComponentsManager.h"
 
 #include <algorithm>
 
@@ -103,6 +105,30 @@ TEST(ScenarioReportTest, BlocksMacrosAndNumbering) {
         std::string::npos);
     EXPECT_EQ(r.progress.max, 9);
     EXPECT_TRUE(r.progress.closed);
+}
+
+TEST(ScenarioReportTest, PropertiesLeftAtTheirClassDefaultsAreListed) {
+    Report r;
+    TComponentsCollection library(r.course.prompt);
+    library.LoadLibrary(VLM_DATA_DIR);
+    const auto definitions =
+        LoadDefinitionTree(VLM_DATA_DIR, library, r.course.prompt, CurrentLanguage());
+    ASSERT_TRUE(definitions);
+    WriteFileBytes(r.course.paths.PageFile(3),
+                   "<document id=\"{D}\">\r\n  <page name=\"page\" />\r\n"
+                   "  <text name=\"text1\" id=\"{T}\" globalIndex=\"1\" "
+                   "/>\r\n</document>\r\n");
+    ScratchFolder dir;
+    WriteFileBytes(dir / "report.ini", "[text]\r\nresizable=1\r\n");
+    TCourseTemplate report(r.course.project, r.course.paths, definitions.get(), r.course.prompt,
+                           r.progress, r.clock);
+    report.LoadTemplates(kSmall / "report.rtf", dir / "report.ini");
+    EXPECT_NE(Joined(report.Build(dir.path(), {})).find("[text]<resizable=true>"),
+              std::string::npos);
+    TCourseTemplate bare(r.course.project, r.course.paths, nullptr, r.course.prompt, r.progress,
+                         r.clock);
+    bare.LoadTemplates(kSmall / "report.rtf", dir / "report.ini");
+    EXPECT_EQ(Joined(bare.Build(dir.path(), {})).find("resizable=true"), std::string::npos);
 }
 
 TEST(ScenarioReportTest, RendererWithoutPictureLeavesTheFieldOut) {
