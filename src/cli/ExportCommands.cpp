@@ -9,9 +9,13 @@
 #include "export/ExportPipeline.h"
 #include "export/ExportResources.h"
 #include "export/PackageWizards.h"
+#include "export/ReportProfiles.h"
+#include "export/ScenarioWizard.h"
 #include "export/VLMExplorerCommand.h"
+#include "export/VLMScenarioCommand.h"
 #include "export/VLMScorm11Command.h"
 #include "export/VLMServerCommand.h"
+#include "page/ClassDefinitions.h"
 #include "page/ComponentsManager.h"
 #include "project/CourseLifecycle.h"
 
@@ -39,6 +43,8 @@ public:
                 &library_,       session_.prompt, *session_.progress};
     }
     const TCoursePaths& Paths() const { return course_.Paths; }
+    const TProject& Project() const { return course_.Project; }
+    const TComponentsCollection& Library() const { return library_; }
 
 private:
     TCliSession& session_;
@@ -160,6 +166,38 @@ int RunExportServer(TCliSession& session, const TExportOptions& options, bool ex
     TVLMServerCommand command(run.Env(), session.random);
     const TExportResult result = command.Execute(wizard.options);
     return ExitCodeOf(session, result, &command.PagesReport());
+}
+
+int RunExportScenario(TCliSession& session, const TExportOptions& options) {
+    TExportRun run(session, options.file);
+    const std::unique_ptr<TjanXMLTree> definitions =
+        LoadDefinitionTree(session.programDir, run.Library(), session.prompt, CurrentLanguage());
+    if (!definitions)
+        return kExitFailed;
+    TScenarioWizard wizard = TScenarioWizard::Open(
+        session.settings, ListReportProfiles(session.programDir, AppConfig.LanguageCode),
+        Destination(options.output));
+    if (options.reportProfile) {
+        const std::string name = Utf8ToCp1250(*options.reportProfile);
+        std::vector<std::string> names;
+        for (const TReportObj& profile : wizard.profiles)
+            names.push_back(profile.Name);
+        if (!NameKnown(session, names, name, "CLI_PROFILE_NOT_FOUND",
+                       "No report profile \"%s\". Profiles:"))
+            return kExitUsage;
+        for (std::size_t i = 0; i < wizard.profiles.size(); ++i)
+            if (wizard.profiles[i].Name == name) {
+                wizard.profileIndex = static_cast<int>(i);
+                wizard.options.profile = wizard.profiles[i];
+            }
+    }
+    wizard.options.destination = Destination(options.output);
+    if (!wizard.Accept(session.settings)) {
+        session.output.Important(CliText("CLI_PROFILE_NONE", "There is no report profile."));
+        return kExitFailed;
+    }
+    TVLMScenarioCommand command(run.Env(), nullptr, definitions.get(), session.clock);
+    return ExitCodeOf(session, command.Execute(wizard.options));
 }
 
 int RunExportMedia(TCliSession& session, const TExportOptions& options) {

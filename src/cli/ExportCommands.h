@@ -20,6 +20,7 @@ struct TExportOptions {
     std::optional<std::string> schemaLocation; // scorm
     std::optional<std::string> urlPath;        // scorm
     bool cmiAdapter = false;                   // scorm
+    std::optional<std::string> reportProfile;  // scenario
 };
 
 int RunExportOffline(TCliSession& session, const TExportOptions& options);
@@ -27,6 +28,8 @@ int RunExportAicc(TCliSession& session, const TExportOptions& options);
 int RunExportScorm(TCliSession& session, const TExportOptions& options);
 // The server package, or the exam package when `exam` is set.
 int RunExportServer(TCliSession& session, const TExportOptions& options, bool exam);
+// The scenario report, without page screenshots: no page renderer runs here.
+int RunExportScenario(TCliSession& session, const TExportOptions& options);
 int RunExportMedia(TCliSession& session, const TExportOptions& options);
 
 } // namespace vlm::cli

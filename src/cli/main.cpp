@@ -77,6 +77,8 @@ int main(int argc, char** argv) {
     scormCmd->add_flag("--cmi-adapter", exportOptions.cmiAdapter, "Include the CMI adapter");
     CLI::App* serverCmd = target("server", "Package for the course server", "PACKAGE.zip");
     CLI::App* examCmd = target("exam", "Exam package for the course server", "PACKAGE.zip");
+    CLI::App* scenarioCmd = target("scenario", "RTF scenario report", "REPORT.rtf");
+    scenarioCmd->add_option("--profile", exportOptions.reportProfile, "Report profile");
     CLI::App* mediaCmd = target("media", "Copy of the course's sound and video files", "FOLDER");
 
     try {
@@ -108,6 +110,8 @@ int main(int argc, char** argv) {
             return RunExportServer(session, exportOptions, false);
         if (*examCmd)
             return RunExportServer(session, exportOptions, true);
+        if (*scenarioCmd)
+            return RunExportScenario(session, exportOptions);
         if (*mediaCmd)
             return RunExportMedia(session, exportOptions);
         return kExitUsage;

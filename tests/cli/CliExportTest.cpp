@@ -126,6 +126,31 @@ TEST_F(CliExport, ServerAndExamPackages) {
     EXPECT_EQ(box.Run({"--yes", "export", "exam", "c.vlmproject", "-o", "exam.zip"}).code, 0);
 }
 
+TEST_F(CliExport, ScenarioReportAndItsProfiles) {
+    const CliRun run = box.Run({"export", "scenario", "c.vlmproject", "-o", "report.rtf"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::string report = ReadAll(box.work / "report.rtf");
+    EXPECT_EQ(report.rfind("{\\rtf1", 0), 0u);
+    EXPECT_THAT(report, HasSubstr("Key points"));
+
+    const CliRun again = box.Run({"export", "scenario", "c.vlmproject", "-o", "report.rtf"});
+    EXPECT_EQ(again.code, 3);
+    EXPECT_THAT(again.err, HasSubstr("report.rtf"));
+
+    // An unknown profile lists the known ones; each of them can be named.
+    const CliRun unknown =
+        box.Run({"export", "scenario", "c.vlmproject", "-o", "r2.rtf", "--profile", "Nothing"});
+    EXPECT_EQ(unknown.code, 2);
+    const std::size_t listed = unknown.err.find("\n  ");
+    ASSERT_NE(listed, std::string::npos) << unknown.err;
+    const std::string first =
+        unknown.err.substr(listed + 3, unknown.err.find('\n', listed + 3) - listed - 3);
+    const CliRun named =
+        box.Run({"export", "scenario", "c.vlmproject", "-o", "r2.rtf", "--profile", first});
+    EXPECT_EQ(named.code, 0) << named.err;
+    EXPECT_TRUE(fs::is_regular_file(box.work / "r2.rtf"));
+}
+
 TEST(CliExportMedia, CopiesSoundsAndAsksBeforeReplacing) {
     CliSandbox box;
     box.CopyCourse("duplicates");
