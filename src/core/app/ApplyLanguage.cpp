@@ -1,5 +1,6 @@
 #include "app/ApplyLanguage.h"
 
+#include "common/AsciiText.h"
 #include "common/Encoding.h"
 
 namespace vlm {
@@ -32,11 +33,7 @@ std::string RootNodeText(const TLanguage& lang, const std::string& rootItemName)
 }
 
 std::string UpdateCheckAddress(const std::string& endpoint, const TLanguage& lang) {
-    std::string code = lang.LangText("LANG_CODE");
-    for (char& c : code)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return endpoint + code + "/";
+    return endpoint + LowerCaseAscii(lang.LangText("LANG_CODE")) + "/";
 }
 
 void SelectProgramLanguage(TVLMXConfig& config, const std::string& code) {

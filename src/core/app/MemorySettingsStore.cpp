@@ -1,25 +1,16 @@
 #include "app/MemorySettingsStore.h"
 
+#include "common/AsciiText.h"
 #include <algorithm>
 
 namespace vlm {
-
-namespace {
-bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
-} // namespace
 
 std::string MemorySettingsStore::NormalizeKey(const std::string& key) {
     std::string out;
     for (char c : key) {
         if (c == '/')
             c = '\\';
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
+        c = AsciiLower(c);
         if (c == '\\' && (out.empty() || out.back() == '\\'))
             continue;
         out += c;
@@ -48,7 +39,7 @@ std::optional<SettingValue> MemorySettingsStore::Read(const std::string& key,
     if (!k)
         return std::nullopt;
     for (const auto& [n, v] : k->values)
-        if (SameName(n, name))
+        if (SameTextAscii(n, name))
             return v;
     return std::nullopt;
 }
@@ -57,7 +48,7 @@ bool MemorySettingsStore::Write(const std::string& key, const std::string& name,
                                 const SettingValue& value) {
     Key& k = keys_[NormalizeKey(key)];
     for (auto& [n, v] : k.values)
-        if (SameName(n, name)) {
+        if (SameTextAscii(n, name)) {
             v = value;
             return true;
         }
@@ -71,7 +62,7 @@ void MemorySettingsStore::DeleteValue(const std::string& key, const std::string&
         return;
     auto& vals = it->second.values;
     vals.erase(std::remove_if(vals.begin(), vals.end(),
-                              [&](const auto& p) { return SameName(p.first, name); }),
+                              [&](const auto& p) { return SameTextAscii(p.first, name); }),
                vals.end());
 }
 

@@ -1,5 +1,6 @@
 #include "common/FilesTools.h"
 
+#include "common/AsciiText.h"
 #include "common/Encoding.h"
 
 #include <algorithm>
@@ -30,15 +31,11 @@ std::vector<fs::directory_entry> Entries(const fs::path& folder) {
     return entries;
 }
 
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool Wildcard(std::string_view name, std::string_view mask) {
     // Iterative matcher with one backtrack point for the last "*".
     std::size_t n = 0, m = 0, starM = std::string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (m < mask.size() && (mask[m] == '?' || FoldAscii(mask[m]) == FoldAscii(name[n]))) {
+        if (m < mask.size() && (mask[m] == '?' || AsciiLower(mask[m]) == AsciiLower(name[n]))) {
             ++n, ++m;
         } else if (m < mask.size() && mask[m] == '*') {
             starM = m++;

@@ -6,21 +6,6 @@
 
 namespace vlm {
 
-bool SameTextAscii(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = char(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = char(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
 namespace {
 std::string TrimBlanks(const std::string& s) {
     std::size_t b = 0, e = s.size();

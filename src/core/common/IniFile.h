@@ -5,6 +5,8 @@
 // and everything written back in its original order. Bytes are kept as they
 // are (cp1250 text).
 
+#include "common/AsciiText.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -66,8 +68,5 @@ private:
     Section* FindSection(const std::string& name);
     std::vector<Section> sections_;
 };
-
-// Case-insensitive comparison of ASCII letters; other bytes must be equal.
-bool SameTextAscii(const std::string& a, const std::string& b);
 
 } // namespace vlm

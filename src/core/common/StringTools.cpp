@@ -1,5 +1,6 @@
 #include "common/StringTools.h"
 
+#include "common/AsciiText.h"
 #include "common/ConvertError.h"
 
 #include <algorithm>
@@ -164,24 +165,6 @@ const std::array<TextEscapePair, 151> TextEscapeTable = {{
 
 namespace {
 
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Position of pattern in text at or after from, ASCII case folded.
-std::size_t FindNoCase(std::string_view text, std::string_view pattern, std::size_t from = 0) {
-    if (pattern.size() > text.size())
-        return std::string_view::npos;
-    for (std::size_t i = from; i + pattern.size() <= text.size(); ++i) {
-        std::size_t k = 0;
-        while (k < pattern.size() && FoldAscii(text[i + k]) == FoldAscii(pattern[k]))
-            ++k;
-        if (k == pattern.size())
-            return i;
-    }
-    return std::string_view::npos;
-}
-
 // One left-to-right pass replacing every occurrence.
 std::string ReplaceAll(std::string_view text, std::string_view pattern,
                        std::string_view replacement, bool ignoreCase) {
@@ -192,7 +175,7 @@ std::string ReplaceAll(std::string_view text, std::string_view pattern,
     std::size_t pos = 0;
     while (true) {
         const std::size_t hit =
-            ignoreCase ? FindNoCase(text, pattern, pos) : text.find(pattern, pos);
+            ignoreCase ? FindTextAscii(text, pattern, pos) : text.find(pattern, pos);
         if (hit == std::string_view::npos)
             break;
         out.append(text.substr(pos, hit - pos));
@@ -370,7 +353,7 @@ std::string InsertWordLinks(std::string_view text, std::string_view word,
     std::vector<std::string_view> segments, matches;
     std::string_view rest = text;
     while (true) {
-        const std::size_t hit = FindNoCase(rest, word);
+        const std::size_t hit = FindTextAscii(rest, word);
         if (hit == std::string_view::npos)
             break;
         const std::size_t after = hit + word.size();
@@ -391,8 +374,8 @@ std::string InsertWordLinks(std::string_view text, std::string_view word,
     for (std::size_t i = 0; i < segments.size(); ++i) {
         const std::string_view segment = segments[i];
         for (std::size_t pos = 0;;) {
-            const std::size_t open = FindNoCase(segment, "<a ", pos);
-            const std::size_t close = FindNoCase(segment, "</a>", pos);
+            const std::size_t open = FindTextAscii(segment, "<a ", pos);
+            const std::size_t close = FindTextAscii(segment, "</a>", pos);
             if (open == std::string_view::npos && close == std::string_view::npos)
                 break;
             insideLink = open < close;

@@ -2,6 +2,7 @@
 
 #include "app/IniLang.h"
 #include "app/UserPrompt.h"
+#include "common/AsciiText.h"
 #include "common/charConverter.h"
 
 #include <algorithm>
@@ -14,19 +15,8 @@ namespace {
 // base letter.
 unsigned Weight(char c) {
     const std::string folded = PolishToAscii(std::string(1, c));
-    unsigned char b = static_cast<unsigned char>(folded[0]);
-    if (b >= 'A' && b <= 'Z')
-        b = static_cast<unsigned char>(b - 'A' + 'a');
+    const auto b = static_cast<unsigned char>(AsciiLower(folded[0]));
     return (unsigned(b) << 1) | (folded[0] != c ? 1u : 0u);
-}
-
-std::string Trim(const std::string& s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ')
-        ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ')
-        --e;
-    return s.substr(b, e - b);
 }
 
 } // namespace
@@ -81,7 +71,7 @@ void TLexicon::SetSelectedDefinition(const std::string& text) {
 }
 
 bool TLexicon::Add(const std::string& answer, UserPrompt& prompt) {
-    const std::string keyword = Trim(answer);
+    const std::string keyword = TrimText(answer);
     if (keyword.empty())
         return false;
     for (const auto& u : units_)

@@ -2,6 +2,7 @@
 
 #include "app/IniLang.h"
 #include "app/Log.h"
+#include "common/AsciiText.h"
 #include "common/Encoding.h"
 #include "common/FileWrite.h"
 #include "common/FilesTools.h"
@@ -23,17 +24,7 @@ const std::vector<std::string> kBuiltInComponentOrder = {
 namespace {
 
 bool IsDefinitionFileName(const std::string& name) {
-    static const std::string kName = "definition.xml";
-    if (name.size() != kName.size())
-        return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        char c = name[i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != kName[i])
-            return false;
-    }
-    return true;
+    return SameTextAscii(name, "definition.xml");
 }
 
 // The non-hidden entries of a folder in name order.

@@ -1,9 +1,11 @@
 #include "page/ElementFiles.h"
 
+#include "common/AsciiText.h"
 #include "common/Encoding.h"
 #include "common/FilesTools.h"
 #include "common/StringRoutines.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -14,13 +16,8 @@ namespace {
 
 // Upper case with every separator a backslash, for containment tests.
 std::string Comparable(const std::string& path) {
-    std::string out = path;
-    for (char& c : out) {
-        if (c == '/')
-            c = '\\';
-        else if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
+    std::string out = UpperCaseAscii(path);
+    std::replace(out.begin(), out.end(), '/', '\\');
     return out;
 }
 

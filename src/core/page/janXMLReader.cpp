@@ -1,5 +1,6 @@
 // TjanXMLTree: reading and writing whole documents.
 
+#include "common/AsciiText.h"
 #include "common/Encoding.h"
 #include "common/FileWrite.h"
 #include "page/janXMLTree.h"
@@ -11,19 +12,6 @@
 namespace vlm {
 
 namespace {
-
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string Trim(const std::string& s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && IsBlank(s[b]))
-        ++b;
-    while (e > b && IsBlank(s[e - 1]))
-        --e;
-    return s.substr(b, e - b);
-}
 
 // Every CR LF and every TAB becomes one space.
 std::string FoldBreaks(const std::string& s) {
@@ -60,17 +48,8 @@ std::string MarkBreaks(const std::string& s) {
 }
 
 bool StartsCData(const std::string& text, std::size_t lt) {
-    static const char kMarker[] = "<![CDATA[";
-    if (text.size() - lt < 9)
-        return false;
-    for (std::size_t i = 0; i < 9; ++i) {
-        char c = text[lt + i];
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        if (c != kMarker[i])
-            return false;
-    }
-    return true;
+    static constexpr std::string_view kMarker = "<![CDATA[";
+    return SameTextAscii(std::string_view(text).substr(lt, kMarker.size()), kMarker);
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -115,7 +94,7 @@ void ParseTag(const std::string& content, TjanXMLNode& node) {
         const std::size_t close = content.find('"', open + 1);
         if (close == std::string::npos)
             return;
-        node.AddAttribute(Trim(content.substr(pos, eq - pos)),
+        node.AddAttribute(TrimText(content.substr(pos, eq - pos)),
                           content.substr(open + 1, close - open - 1));
         pos = close + 1;
     }
@@ -142,9 +121,9 @@ void TjanXMLTree::Parse(const std::string& text) {
     while (pos < text.size()) {
         const std::size_t lt = text.find('<', pos);
         const std::string before =
-            Trim(text.substr(pos, (lt == std::string::npos ? text.size() : lt) - pos));
+            TrimText(text.substr(pos, (lt == std::string::npos ? text.size() : lt) - pos));
         if (!before.empty()) {
-            current->SetText(Trim(FoldBreaks(before)));
+            current->SetText(TrimText(FoldBreaks(before)));
             current->SetCData(false);
         }
         if (lt == std::string::npos)
@@ -174,7 +153,7 @@ void TjanXMLTree::Parse(const std::string& text) {
         }
         const bool empty = !content.empty() && content.back() == '/';
         TjanXMLNode* node = current->AddChild({});
-        ParseTag(Trim(FoldBreaks(content)), *node);
+        ParseTag(TrimText(FoldBreaks(content)), *node);
         if (!empty) {
             ++startTagCount_;
             current = node;

@@ -3,29 +3,13 @@
 
 #include "app/IniLang.h"
 #include "app/UserPrompt.h"
+#include "common/AsciiText.h"
 #include "common/FilesTools.h"
 #include "project/CourseNodeView.h"
 
 #include <set>
 
 namespace vlm {
-
-namespace {
-
-bool IsBlank(unsigned char c) {
-    return c <= ' ';
-}
-
-std::string TrimBlanks(const std::string& text) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(static_cast<unsigned char>(text[begin])))
-        ++begin;
-    while (end > begin && IsBlank(static_cast<unsigned char>(text[end - 1])))
-        --end;
-    return text.substr(begin, end - begin);
-}
-
-} // namespace
 
 TCourseNode* TCourseTree::Add(TCourseNode* parent) {
     if (!root_)
@@ -57,7 +41,7 @@ TCourseNode* TCourseTree::Add(TCourseNode* parent) {
 bool TCourseTree::Rename(TCourseNode* node, const std::string& text) {
     if (!node || node->IsRoot())
         return false;
-    const std::string name = TrimBlanks(text);
+    const std::string name = TrimText(text);
     if (name.empty()) {
         Notify(tcText, node); // the view shows the old name again
         return false;

@@ -2,6 +2,7 @@
 
 #include "app/IniLang.h"
 #include "app/UserPrompt.h"
+#include "common/AsciiText.h"
 #include "common/Encoding.h"
 #include "common/FileWrite.h"
 #include "common/StringRoutines.h"
@@ -76,12 +77,9 @@ int ParseInt(const std::string& text) {
 }
 
 bool ParseBool(const std::string& text) {
-    std::string lower = text;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; });
-    if (lower == "true")
+    if (SameTextAscii(text, "true"))
         return true;
-    if (lower == "false")
+    if (SameTextAscii(text, "false"))
         return false;
     return ParseInt(text) != 0;
 }

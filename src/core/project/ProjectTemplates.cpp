@@ -2,6 +2,7 @@
 
 #include "app/IniLang.h"
 #include "app/UserPrompt.h"
+#include "common/AsciiText.h"
 #include "common/FilesTools.h"
 #include "common/Progress.h"
 #include "page/janXMLTree.h"
@@ -23,16 +24,6 @@ constexpr const char* kInfoFile = "info.xml";
 constexpr const char* kTemplateProject = "data.vlmproject";
 constexpr const char* kTemplateData = "data";
 
-std::string Trimmed(const std::string& text) {
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    std::size_t b = 0, e = text.size();
-    while (b < e && blank(text[b]))
-        ++b;
-    while (e > b && blank(text[e - 1]))
-        --e;
-    return text.substr(b, e - b);
-}
-
 bool ReadCaption(const fs::path& infoFile, std::string& caption) {
     TjanXMLTree tree;
     try {
@@ -44,7 +35,7 @@ bool ReadCaption(const fs::path& infoFile, std::string& caption) {
     const TjanXMLNode* node = info ? info->FindChild("caption") : nullptr;
     if (!node)
         return false;
-    caption = Trimmed(node->Text());
+    caption = TrimText(node->Text());
     return true;
 }
 

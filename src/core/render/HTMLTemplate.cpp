@@ -1,5 +1,6 @@
 #include "render/HTMLTemplate.h"
 
+#include "common/AsciiText.h"
 #include "common/Encoding.h"
 #include "common/FileWrite.h"
 #include "common/StringTools.h"
@@ -15,23 +16,6 @@ namespace fs = std::filesystem;
 namespace vlm {
 
 namespace {
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-std::size_t FindNoCase(const std::string& text, const std::string& pattern, std::size_t from) {
-    if (pattern.empty() || text.size() < pattern.size())
-        return std::string::npos;
-    for (std::size_t i = from; i + pattern.size() <= text.size(); ++i) {
-        std::size_t k = 0;
-        while (k < pattern.size() && Lower(text[i + k]) == Lower(pattern[k]))
-            ++k;
-        if (k == pattern.size())
-            return i;
-    }
-    return std::string::npos;
-}
 
 std::string ReplaceEvery(const std::string& text, const std::string& pattern,
                          const std::string& replacement) {
@@ -95,7 +79,7 @@ std::string LexiconKeyArgument(const std::string& key) {
 
 std::string ReplaceFirstNoCase(const std::string& text, const std::string& pattern,
                                const std::string& replacement) {
-    const std::size_t at = FindNoCase(text, pattern, 0);
+    const std::size_t at = FindTextAscii(text, pattern, 0);
     if (at == std::string::npos)
         return text;
     return text.substr(0, at) + replacement + text.substr(at + pattern.size());
@@ -105,8 +89,8 @@ std::string ReplaceAllNoCase(const std::string& text, const std::string& pattern
                              const std::string& replacement) {
     std::string out;
     std::size_t from = 0;
-    for (std::size_t at = FindNoCase(text, pattern, 0); at != std::string::npos;
-         at = FindNoCase(text, pattern, from)) {
+    for (std::size_t at = FindTextAscii(text, pattern, 0); at != std::string::npos;
+         at = FindTextAscii(text, pattern, from)) {
         out.append(text, from, at - from);
         out += replacement;
         from = at + pattern.size();
@@ -283,7 +267,7 @@ std::string THTMLTemplate::ApplyLexicon(const std::string& text) {
     bool stable = EncodeText(decoded) == encoded;
     for (const auto& entry : *entries) {
         const std::string& key = entry.first;
-        const bool occurs = !key.empty() && FindNoCase(decoded, key, 0) != std::string::npos;
+        const bool occurs = !key.empty() && FindTextAscii(decoded, key, 0) != std::string::npos;
         if (!occurs && stable)
             continue;
         const std::string openTag = "<a href=\"#\" onClick=\"openLexicon('" + folder + "','" +

@@ -1,5 +1,6 @@
 #include "render/SnippetProcessor.h"
 
+#include "common/AsciiText.h"
 #include "common/StringTools.h"
 #include "page/janXMLTree.h"
 
@@ -11,28 +12,6 @@ namespace {
 
 constexpr std::string_view kOpen = "<!--";
 constexpr std::string_view kClose = "//-->";
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-bool SameNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    return true;
-}
-
-std::string Trim(std::string_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ')
-        ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ')
-        --e;
-    return std::string(s.substr(b, e - b));
-}
 
 std::string ReplaceAll(std::string text, std::string_view what, std::string_view with) {
     for (std::size_t at = text.find(what); at != std::string::npos;
@@ -113,8 +92,8 @@ std::string EventScript(const TjanXMLNode& element, const std::string& eventName
         else
             script += "this.";
         script += action->GetAttributeText("name") + "(";
-        if (SameNoCase(action->GetAttributeText("param"), "true")) {
-            if (SameNoCase(action->GetAttributeText("paramType"), "text"))
+        if (SameTextAscii(action->GetAttributeText("param"), "true")) {
+            if (SameTextAscii(action->GetAttributeText("paramType"), "text"))
                 script += TextParameter(action->Text());
             else
                 script += action->Text();
@@ -140,19 +119,19 @@ std::string ProcessSnippetText(std::string_view snippet, const TjanXMLNode& elem
         if (close == std::string_view::npos)
             break;
         const std::string inner(snippet.substr(open + kOpen.size(), close - open - kOpen.size()));
-        if (Trim(inner).empty())
+        if (TrimText(inner).empty())
             break;
         auto it = replacements.find(inner);
         if (it == replacements.end()) {
             const std::size_t colon = inner.find(':');
             const std::string kind =
-                colon == std::string::npos ? std::string() : Trim(inner.substr(0, colon));
+                colon == std::string::npos ? std::string() : TrimText(inner.substr(0, colon));
             const std::string name =
-                colon == std::string::npos ? Trim(inner) : Trim(inner.substr(colon + 1));
+                colon == std::string::npos ? TrimText(inner) : TrimText(inner.substr(colon + 1));
             std::string replacement;
-            if (SameNoCase(kind, "property") && substitutions.properties)
+            if (SameTextAscii(kind, "property") && substitutions.properties)
                 replacement = PropertyValue(element, name, classDefault);
-            else if (SameNoCase(kind, "event") && substitutions.events)
+            else if (SameTextAscii(kind, "event") && substitutions.events)
                 replacement = EventScript(element, name);
             it = replacements.emplace(inner, std::move(replacement)).first;
         }

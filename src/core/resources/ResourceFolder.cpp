@@ -1,5 +1,6 @@
 #include "resources/ResourceFolder.h"
 
+#include "common/AsciiText.h"
 #include "common/Encoding.h"
 
 #include <algorithm>
@@ -10,11 +11,7 @@ namespace vlm {
 namespace fs = std::filesystem;
 
 std::string LowerName(const std::string& name) {
-    std::string out = name;
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
+    return LowerCaseAscii(name);
 }
 
 std::pair<std::string, std::string> SplitExtension(const std::string& name) {
