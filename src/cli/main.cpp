@@ -66,8 +66,9 @@ int main(int argc, char** argv) {
     CLI::App* aiccCmd = target("aicc", "Folder with the AICC course structure files", "FOLDER");
     aiccCmd->add_option("--profile", exportOptions.profile, "default or leo")
         ->check(CLI::IsMember({"default", "leo"}));
-    aiccCmd->add_flag("--multi-sco,!--single-sco", exportOptions.multiSCO,
-                      "Every page its own unit (or one unit for the course)");
+    bool multiSCO = false, singleSCO = false;
+    aiccCmd->add_flag("--multi-sco", multiSCO, "Every page its own unit")
+        ->excludes(aiccCmd->add_flag("--single-sco", singleSCO, "One unit for the whole course"));
     aiccCmd->add_option("--url", exportOptions.url, "Base address of the course");
     aiccCmd->add_option("--design", exportOptions.design, "Export design");
     CLI::App* scormCmd = target("scorm", "SCORM 1.2 package", "PACKAGE.zip");
@@ -87,6 +88,9 @@ int main(int argc, char** argv) {
         const int code = app.exit(e);
         return code == 0 ? kExitDone : kExitUsage;
     }
+
+    if (multiSCO || singleSCO)
+        exportOptions.multiSCO = multiSCO;
 
     TCliSession session(common, argc > 0 ? argv[0] : "vellumar-cli");
     if (!session.Start())

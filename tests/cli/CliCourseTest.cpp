@@ -24,6 +24,7 @@ TEST(CliUsage, BadUsageEndsWithTwo) {
         {"export", "aicc", "x.vlmproject", "-o", "out", "--profile", "odd"},
         {"export", "offline", "x.vlmproject"},
         {"export", "zip", "x.vlmproject", "-o", "out"},
+        {"export", "aicc", "x.vlmproject", "-o", "out", "--multi-sco", "--single-sco"},
     };
     for (const auto& args : cases) {
         const CliRun run = box.Run(args);
