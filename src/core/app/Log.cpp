@@ -3,6 +3,7 @@
 #include "app/VLMXConfig.h"
 
 #include "common/Encoding.h"
+#include "common/StringRoutines.h"
 
 #include <cmath>
 #include <cstdarg>
@@ -62,10 +63,6 @@ std::string Trim(const std::string& s) {
     return s.substr(b, e - b + 1);
 }
 
-void ReplaceAll(std::string& s, const std::string& from, const std::string& to) {
-    for (std::size_t p = 0; (p = s.find(from, p)) != std::string::npos; p += to.size())
-        s.replace(p, from.size(), to);
-}
 } // namespace
 
 TLogIdentity SystemLogIdentity(const fs::path& executable) {
@@ -99,10 +96,8 @@ std::string FormatLogTime(const DateTime& t) {
 }
 
 std::string FoldLineBreaks(std::string message) {
-    ReplaceAll(message, "\n\r", " ");
-    ReplaceAll(message, "\r\n", " ");
-    ReplaceAll(message, "\n", " ");
-    ReplaceAll(message, "\r", " ");
+    for (const char* lineBreak : {"\n\r", "\r\n", "\n", "\r"})
+        message = ReplaceEvery(message, lineBreak, " ");
     return message;
 }
 

@@ -138,6 +138,23 @@ std::string ReplaceFirst(std::string_view text, std::string_view pattern,
     return out;
 }
 
+std::string ReplaceEvery(std::string_view text, std::string_view pattern,
+                         std::string_view replacement) {
+    if (pattern.empty())
+        return std::string(text);
+    std::string out;
+    out.reserve(text.size());
+    std::size_t from = 0;
+    for (std::size_t at = text.find(pattern); at != std::string_view::npos;
+         at = text.find(pattern, from)) {
+        out.append(text.substr(from, at - from));
+        out.append(replacement);
+        from = at + pattern.size();
+    }
+    out.append(text.substr(from));
+    return out;
+}
+
 std::string ReplaceSpan(std::string_view text, std::string_view open, std::string_view close,
                         std::string_view replacement) {
     std::string out(text);

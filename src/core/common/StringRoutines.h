@@ -62,6 +62,11 @@ std::string TextBetween(std::string_view text, std::string_view open, std::strin
 std::string ReplaceFirst(std::string_view text, std::string_view pattern,
                          std::string_view replacement);
 
+// Every occurrence, in one pass from left to right (a replacement is not
+// searched again); an empty pattern leaves the text as it is.
+std::string ReplaceEvery(std::string_view text, std::string_view pattern,
+                         std::string_view replacement);
+
 // When the first open marker stands before the first close marker, the span
 // from the open marker through the close marker and the one character after
 // it is replaced.

@@ -51,13 +51,6 @@ std::string ScriptString(const std::string& text) {
     return out;
 }
 
-std::string ReplaceAll(std::string text, const std::string& what, const std::string& with) {
-    for (std::size_t at = text.find(what); at != std::string::npos;
-         at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
-    return text;
-}
-
 } // namespace
 
 std::string LexiconPageName(const std::string& keyword) {
@@ -89,7 +82,7 @@ bool WriteLexicon(const fs::path& programDir, const fs::path& lexiconFile,
         entries.push_back(LexiconIndexEntry(keyword));
         Lines lines = content;
         ReplaceFirstInLines(lines, "<!-- lexicon_content -->",
-                            ReplaceAll(EntitiesToText(value), "\r\n", "<br>"));
+                            ReplaceEvery(EntitiesToText(value), "\r\n", "<br>"));
         WriteLinesOrThrow(lexiconDir / "keywords" / PathFromCp1250(page), lines);
     }
     ReplaceMarkerWithLines(index, "<!-- lexicon -->", entries);

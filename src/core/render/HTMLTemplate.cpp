@@ -3,6 +3,7 @@
 #include "common/AsciiText.h"
 #include "common/Encoding.h"
 #include "common/FileWrite.h"
+#include "common/StringRoutines.h"
 #include "common/StringTools.h"
 #include "page/ComponentsManager.h"
 #include "page/janXMLTree.h"
@@ -16,20 +17,6 @@ namespace fs = std::filesystem;
 namespace vlm {
 
 namespace {
-
-std::string ReplaceEvery(const std::string& text, const std::string& pattern,
-                         const std::string& replacement) {
-    std::string out;
-    std::size_t from = 0;
-    for (std::size_t at = text.find(pattern); at != std::string::npos;
-         at = text.find(pattern, from)) {
-        out.append(text, from, at - from);
-        out += replacement;
-        from = at + pattern.size();
-    }
-    out.append(text, from);
-    return out;
-}
 
 // Removes every span from the first `open` to the first `close` after it,
 // with every other occurrence of the same span, until none is left.

@@ -1,6 +1,7 @@
 #include "render/SnippetProcessor.h"
 
 #include "common/AsciiText.h"
+#include "common/StringRoutines.h"
 #include "common/StringTools.h"
 #include "page/janXMLTree.h"
 
@@ -12,13 +13,6 @@ namespace {
 
 constexpr std::string_view kOpen = "<!--";
 constexpr std::string_view kClose = "//-->";
-
-std::string ReplaceAll(std::string text, std::string_view what, std::string_view with) {
-    for (std::size_t at = text.find(what); at != std::string::npos;
-         at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
-    return text;
-}
 
 // The inside of a double-quoted script string. Besides the string's own
 // delimiters, "</" could close the script element, "<!--" could switch the
@@ -49,7 +43,7 @@ std::string EscapeScriptString(std::string_view text, bool keepLineBreaks) {
 // line breaks, which the literal carries as escapes so the script stays valid.
 std::string TextParameter(const std::string& stored) {
     std::string literal(1, '"');
-    literal += EscapeScriptString(ReplaceAll(stored, "\\n", "\r\n"), true);
+    literal += EscapeScriptString(ReplaceEvery(stored, "\\n", "\r\n"), true);
     literal += '"';
     return literal;
 }

@@ -47,6 +47,9 @@ TEST(StringRoutines, SingleTextRoutines) {
         {ReplaceFirst("a-b-c", "-", "+"), "a+b-c"},
         {ReplaceFirst("abc", "", "+"), "abc"},
         {ReplaceFirst("abc", "x", "+"), "abc"},
+        {ReplaceEvery("a-b-c", "-", "+-"), "a+-b+-c"}, // a replacement is not searched again
+        {ReplaceEvery("aaa", "aa", "b"), "ba"},
+        {ReplaceEvery("abc", "", "+"), "abc"},
         {ReplaceSpan("x<a>;y", "<", ">", "R"), "xRy"},
         {ReplaceSpan("x<a>", "<", ">", "R"), "xR"},
         {ReplaceSpan("x>a<b>", "<", ">", "R"), "x>a<b>"}, // first close before first open
