@@ -176,23 +176,24 @@ bool ListContains(const StringList& list, std::string_view text) {
     return false;
 }
 
-StringList ReadLines(const std::filesystem::path& file) {
+StringList SplitLines(std::string_view text) {
     StringList lines;
-    const auto bytes = ReadFileBytes(file);
-    if (!bytes)
-        return lines;
-    const std::string& s = *bytes;
     std::size_t pos = 0;
-    while (pos < s.size()) {
-        std::size_t brk = s.find_first_of("\r\n", pos);
-        if (brk == std::string::npos) {
-            lines.push_back(s.substr(pos));
+    while (pos < text.size()) {
+        const std::size_t brk = text.find_first_of("\r\n", pos);
+        if (brk == std::string_view::npos) {
+            lines.emplace_back(text.substr(pos));
             break;
         }
-        lines.push_back(s.substr(pos, brk - pos));
-        pos = brk + ((s[brk] == '\r' && brk + 1 < s.size() && s[brk + 1] == '\n') ? 2 : 1);
+        lines.emplace_back(text.substr(pos, brk - pos));
+        pos = brk + ((text[brk] == '\r' && brk + 1 < text.size() && text[brk + 1] == '\n') ? 2 : 1);
     }
     return lines;
+}
+
+StringList ReadLines(const std::filesystem::path& file) {
+    const auto bytes = ReadFileBytes(file);
+    return bytes ? SplitLines(*bytes) : StringList();
 }
 
 std::optional<StringList> ExtractLinesBetween(const StringList& list, std::string_view start,

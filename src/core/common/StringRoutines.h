@@ -75,7 +75,10 @@ std::string ReplaceSpan(std::string_view text, std::string_view open, std::strin
 
 bool ListContains(const StringList& list, std::string_view text);
 
-// The lines of a text file (CR LF, LF or CR breaks); empty when it cannot be read.
+// The lines of a text (CR LF, LF or CR breaks); a break at the very end adds no empty line.
+StringList SplitLines(std::string_view text);
+
+// The lines of a text file (as SplitLines); empty when it cannot be read.
 StringList ReadLines(const std::filesystem::path& file);
 
 // The lines strictly between the first line holding start and the first line

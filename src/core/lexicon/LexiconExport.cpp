@@ -7,6 +7,7 @@
 #include "common/charConverter.h"
 #include "lexicon/LexiconFile.h"
 
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 #include <vector>
@@ -21,9 +22,11 @@ using Lines = StringList;
 
 Lines ReadTemplate(const fs::path& file) {
     std::error_code ec;
-    if (!fs::is_regular_file(file, ec) || !ReadFileBytes(file))
-        throw std::runtime_error("Cannot open file \"" + file.string() + "\"");
-    return ReadLines(file);
+    const auto bytes =
+        fs::is_regular_file(file, ec) ? ReadFileBytes(file) : std::optional<std::string>();
+    if (!bytes)
+        throw std::runtime_error("Cannot open file \"" + PathToCp1250(file) + "\"");
+    return SplitLines(*bytes);
 }
 
 void WriteLinesOrThrow(const fs::path& file, const Lines& lines) {
@@ -33,7 +36,7 @@ void WriteLinesOrThrow(const fs::path& file, const Lines& lines) {
     std::error_code ec;
     fs::create_directories(file.parent_path(), ec);
     if (!WriteFileBytes(file, text))
-        throw std::runtime_error("Cannot create file \"" + file.string() + "\"");
+        throw std::runtime_error("Cannot create file \"" + PathToCp1250(file) + "\"");
 }
 
 // A keyword inside the index script's double-quoted strings: a quote or a

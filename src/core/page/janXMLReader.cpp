@@ -3,6 +3,7 @@
 #include "common/AsciiText.h"
 #include "common/Encoding.h"
 #include "common/FileWrite.h"
+#include "common/StringRoutines.h"
 #include "page/janXMLTree.h"
 
 #include <cerrno>
@@ -50,22 +51,6 @@ std::string MarkBreaks(const std::string& s) {
 bool StartsCData(const std::string& text, std::size_t lt) {
     static constexpr std::string_view kMarker = "<![CDATA[";
     return SameTextAscii(std::string_view(text).substr(lt, kMarker.size()), kMarker);
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.push_back(text.substr(start));
-    return lines;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
