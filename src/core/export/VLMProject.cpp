@@ -13,6 +13,7 @@
 #include "project/Project.h"
 #include "render/HTMLTemplate.h"
 
+#include <optional>
 #include <system_error>
 #include <thread>
 
@@ -67,6 +68,8 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
     templateCourse.lexiconFile = course_.CourseDir / "lexicon.ini";
     templateCourse.exportLexicon = project_.ExportLexicon;
     THTMLTemplate page(templateKind, components_, templateCourse, &snippets_);
+    // Read once: every page starts from the same bytes.
+    const std::optional<std::string> pageTemplate = ReadFileBytes(program_.PageTemplateFile);
     const fs::path pages = outputRoot / "pages";
     std::error_code ec;
     fs::create_directories(pages, ec);
@@ -81,9 +84,9 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
             if (!fs::is_regular_file(course_.PageFile(item.Id), ec))
                 continue;
             // Without the template every page would come out empty.
-            if (!fs::is_regular_file(program_.PageTemplateFile, ec))
+            if (!pageTemplate)
                 report.templateMissing = true;
-            ok = !report.templateMissing && ExportPage(item, outputRoot, page, filter);
+            ok = pageTemplate && ExportPage(item, outputRoot, *pageTemplate, page, filter);
             report.pagesWritten += ok;
         } else if (item.PageType == ptOutsideDocument && !item.Address.empty()) {
             ok = CopyDocument(item, outputRoot);
@@ -98,9 +101,10 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
 }
 
 bool TVLMProject::ExportPage(const TProjectItem& item, const fs::path& outputRoot,
-                             THTMLTemplate& page, const LmsFilter& filter) {
+                             const std::string& pageTemplate, THTMLTemplate& page,
+                             const LmsFilter& filter) {
     try {
-        page.LoadTemplate(program_.PageTemplateFile);
+        page.SetContent(pageTemplate);
         page.SetPageIndex(item.Position);
         page.BuildPage(course_.PageFile(item.Id));
         page.SetApiPath("../api/");

@@ -89,7 +89,8 @@ public:
 
 private:
     bool ExportPage(const TProjectItem& item, const std::filesystem::path& outputRoot,
-                    class THTMLTemplate& page, const LmsFilter& filter);
+                    const std::string& pageTemplate, class THTMLTemplate& page,
+                    const LmsFilter& filter);
     bool CopyDocument(const TProjectItem& item, const std::filesystem::path& outputRoot) const;
 
     const TProject& project_;
