@@ -77,8 +77,7 @@ class TPageCheck {
 public:
     TPageCheck(const TProject& project, const TCheckContext& context,
                std::vector<TFinding>& findings)
-        : project_(project), context_(context), findings_(findings),
-          jumps_(PageJumpActions(context.definitions)) {
+        : context_(context), findings_(findings), jumps_(PageJumpActions(context.definitions)) {
         for (const auto& item : project.Items) {
             ids_.insert(item->Id);
             stamps_.insert(MiddleSegment(item->Stamp));
@@ -191,7 +190,6 @@ private:
         }
     }
 
-    const TProject& project_;
     const TCheckContext& context_;
     std::vector<TFinding>& findings_;
     std::set<std::string> jumps_;
