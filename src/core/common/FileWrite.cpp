@@ -1,9 +1,10 @@
 #include "common/FileWrite.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <fstream>
-#include <sstream>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -14,6 +15,8 @@ bool WriteAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n < 0)
             return false;
         done += static_cast<std::size_t>(n);
@@ -50,17 +53,38 @@ bool WriteFileBytes(const std::filesystem::path& file, const std::string& bytes)
 }
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(file, ec))
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    // On failure errno tells why, for callers that report it.
+    const auto fail = [fd](int err) {
+        ::close(fd);
+        errno = err;
         return std::nullopt;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad())
-        return std::nullopt;
-    return ss.str();
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return fail(errno);
+    if (S_ISDIR(st.st_mode))
+        return fail(EISDIR);
+    std::string bytes;
+    if (S_ISREG(st.st_mode))
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            // A read error must not pass for a shorter file.
+            return fail(errno);
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
 }
 
 } // namespace vlm

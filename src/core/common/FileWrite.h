@@ -15,7 +15,8 @@ bool WriteFileAtomic(const std::filesystem::path& file, const std::string& bytes
 // Plain write (creating or truncating). Returns false on failure.
 bool WriteFileBytes(const std::filesystem::path& file, const std::string& bytes);
 
-// The whole file, or nothing when it cannot be read.
+// The whole file, or nothing when it cannot be opened or read (errno then
+// tells why; a folder gives EISDIR).
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
 
 } // namespace vlm

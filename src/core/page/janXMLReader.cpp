@@ -153,24 +153,10 @@ void TjanXMLTree::LoadFromFile(const std::filesystem::path& fileName) {
     };
     ClearContent();
     errno = 0;
-    std::FILE* f = std::fopen(fileName.c_str(), "rb");
-    if (!f)
+    const auto bytes = ReadFileBytes(fileName);
+    if (!bytes)
         throw fail(errno);
-    std::error_code ec;
-    if (std::filesystem::is_directory(fileName, ec)) {
-        std::fclose(f);
-        throw fail(EISDIR);
-    }
-    std::string bytes;
-    char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        bytes.append(buf, n);
-    const int err = std::ferror(f) ? errno : 0;
-    std::fclose(f);
-    if (err)
-        throw fail(err);
-    LoadFromText(bytes);
+    LoadFromText(*bytes);
 }
 
 void TjanXMLTree::LoadFromText(const std::string& text) {
