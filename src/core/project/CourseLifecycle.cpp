@@ -8,6 +8,7 @@
 #include "common/Progress.h"
 
 #include <set>
+#include <stdexcept>
 
 namespace vlm {
 
@@ -151,8 +152,12 @@ void TCourseLifecycle::SaveAsTo(const fs::path& file) {
     std::error_code ec;
     if (!Paths.CourseDir.empty() && fs::exists(Paths.CourseDir, ec) &&
         !SameFolder(Paths.CourseDir, target.CourseDir)) {
+        // A copy with missing pages is not the course: the old one stays open
+        // and the caller asks for another name.
         TDirCopy copy(progress_);
-        copy.CopyTree(Paths.CourseDir, target.CourseDir);
+        if (!copy.CopyTree(Paths.CourseDir, target.CourseDir))
+            throw std::runtime_error("The course folder could not be copied to " +
+                                     PathToCp1250(target.CourseDir));
     }
     Project.LoadFromFile(file);
     Paths = target;

@@ -332,6 +332,21 @@ TEST_F(CourseLifecycleTest, SaveAsCopiesTheCourseUnderTheNewName) {
     EXPECT_EQ(life_.Project.FileName, copy);
 }
 
+TEST_F(CourseLifecycleTest, SaveAsWhoseFolderCopyFailsKeepsTheOldCourse) {
+    const fs::path file = WriteCourse("kurs", "A,B");
+    life_.OpenCourse(file);
+    // A file where a page folder of the copy must go.
+    WriteTestFile(dir_ / "nowy" / "p00003", "taken");
+    fileAnswers_ = {dir_ / "nowy.vlmproject"};
+    prompt_.answers = {mrCancel}; // to the question for another name
+    EXPECT_FALSE(life_.SaveCourseAs());
+    EXPECT_FALSE(life_.CourseSaved);
+    EXPECT_EQ(life_.Project.FileName, file);
+    EXPECT_EQ(life_.Tree.Paths.CourseDir, dir_ / "kurs" / "");
+    ASSERT_FALSE(prompt_.calls.empty());
+    EXPECT_EQ(prompt_.calls.front().kind, "MessageBox");
+}
+
 TEST_F(CourseLifecycleTest, SettingsAreStoredInOrderAndEmptyTitleOrVersionRefused) {
     const fs::path file = WriteCourse("kurs", "A");
     life_.OpenCourse(file);
