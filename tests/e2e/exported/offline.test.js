@@ -118,6 +118,22 @@ for (const [, key] of COURSES) {
   });
 }
 
+test('chapters: the exported lexicon lists the template\'s keywords and opens a definition', { skip: SKIP, timeout: 20000 }, async (t) => {
+  if (!exportedOk('chapters')) return t.skip(noExport('chapters'));
+  const { page, errors } = await open(browser.context, pathToFileURL(path.join(courses.chapters.dir, 'lexicon', 'index.html')).href);
+  const list = page.frame({ name: 'vlmlexicontree' });
+  await list.waitForLoadState('load');
+  assert.deepEqual(await list.locator('#vlmLexiconList a').allTextContents(), ['E-learning', 'LMS', 'SCORM']);
+  await list.getByText('LMS', { exact: true }).click();
+  const def = page.frame({ name: 'vlmlexiconcontent' });
+  for (let i = 0; i < 100 && !/keywords\/LMS\.html$/.test(def.url()); i++) await new Promise((r) => setTimeout(r, 50));
+  await def.waitForLoadState('load');
+  assert.equal((await def.locator('.vlm-lexicon-definition').textContent()).trim(),
+    'A learning management system: it delivers courses and records the learners\' progress and results.');
+  await page.close();
+  assert.deepEqual(errors, []);
+});
+
 test('short: the title page button and the quiz work inside the frame set (screenshot)', { skip: SKIP, timeout: 30000 }, async (t) => {
   if (!exportedOk('short')) return t.skip(noExport('short'));
   const c = courses.short;
