@@ -1,9 +1,11 @@
 #include "render/PageOutputs.h"
 
 #include "app/VLMVars.h"
+#include "common/Encoding.h"
 #include "lexicon/LexiconExport.h"
 #include "page/janXMLTree.h"
 
+#include <stdexcept>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -11,6 +13,13 @@ namespace fs = std::filesystem;
 namespace vlm {
 
 namespace {
+
+// The caller shows or draws the file next: an old one left in its place
+// would show another page.
+void Save(const THTMLTemplate& page, const fs::path& file) {
+    if (!page.SaveToFile(file))
+        throw std::runtime_error("Cannot create file \"" + PathToCp1250(file) + "\"");
+}
 
 THTMLTemplate MakeTemplate(int mode, const TPageOutputContext& context) {
     return THTMLTemplate(mode, context.components, context.course, context.snippets);
@@ -27,7 +36,7 @@ fs::path WritePreviewWindowPage(const TPageOutputContext& context, const fs::pat
     t.SetCommonPath(context.paths.CommonJsUrl);
     t.CleanUp();
     const fs::path out = context.courseTempDir / "preview.html";
-    t.SaveToFile(out);
+    Save(t, out);
     if (context.course.exportLexicon == 1)
         WriteLexicon(context.paths.ProgramDir, context.course.lexiconFile, context.courseTempDir,
                      progress);
@@ -44,7 +53,7 @@ fs::path WriteDesignerPreviewPage(const TPageOutputContext& context, const fs::p
     t.SetApiPath(context.paths.ComponentsApiUrl);
     t.CleanUp();
     const fs::path out = context.courseTempDir / "preview.html";
-    t.SaveToFile(out);
+    Save(t, out);
     return out;
 }
 
@@ -62,7 +71,7 @@ fs::path WriteElementPage(const TPageOutputContext& context, const TjanXMLNode& 
     t.SetApiPath(context.paths.ComponentsApiUrl);
     t.CleanUp();
     const fs::path out = context.courseTempDir / "element.html";
-    t.SaveToFile(out);
+    Save(t, out);
     return out;
 }
 

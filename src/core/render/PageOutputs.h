@@ -25,7 +25,7 @@ struct TPageOutputContext {
 // Mode 1: courseTempDir/"preview.html", with the lexicon pages beside it
 // when the course exports its lexicon. Returns the page file. Throws what
 // the build throws ("No File Found", a broken value's ConvertError, a
-// lexicon template that cannot be read).
+// lexicon template that cannot be read, a page file that cannot be written).
 std::filesystem::path WritePreviewWindowPage(const TPageOutputContext& context,
                                              const std::filesystem::path& pageFile,
                                              Progress& progress);
@@ -37,7 +37,7 @@ WriteDesignerPreviewPage(const TPageOutputContext& context, const std::filesyste
                          const std::optional<std::filesystem::path>& resourcesFolder = {});
 
 // Mode 3: courseTempDir/"element.html" for a copy of the element placed at
-// 0,0 and visible.
+// 0,0 and visible. Each throws when its page file cannot be written.
 std::filesystem::path WriteElementPage(const TPageOutputContext& context,
                                        const TjanXMLNode& element);
 

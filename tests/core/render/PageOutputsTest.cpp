@@ -105,6 +105,13 @@ TEST_F(PageOutputs, OneElementIsDrawnAtTheOriginAndVisible) {
     EXPECT_EQ(ReadFileBytes(file), std::string("shape(, , \"\", \"\");\r\n"));
 }
 
+TEST_F(PageOutputs, APageThatCannotBeWrittenIsAnError) {
+    // A file in place of the temporary folder.
+    ASSERT_TRUE(WriteFileBytes(root / "course", "x"));
+    EXPECT_THROW(WritePreviewWindowPage(Context(0), kPage, progress), std::runtime_error);
+    EXPECT_THROW(WriteDesignerPreviewPage(Context(0), kPage), std::runtime_error);
+}
+
 TEST_F(PageOutputs, PagesWithoutADocumentAreNotDrawn) {
     EXPECT_TRUE(PageHasDocument(kPage));
     EXPECT_FALSE(PageHasDocument(root / "missing.xmp"));
