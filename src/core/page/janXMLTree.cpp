@@ -197,33 +197,42 @@ TjanXMLNode* TjanXMLNode::FirstChild() const {
     return children_.empty() ? nullptr : children_.front().get();
 }
 
-TjanXMLNode* TjanXMLNode::FindDescendant(const std::string& name) const {
+namespace {
+
+// Every node below `from` in document order, without recursion (documents
+// may nest deeply), until `visit` returns true.
+template <class Visit> void VisitDescendants(const TjanXMLNode& from, Visit visit) {
     std::vector<const TjanXMLNode*> pending;
-    for (auto it = children_.rbegin(); it != children_.rend(); ++it)
+    for (auto it = from.Children().rbegin(); it != from.Children().rend(); ++it)
         pending.push_back(it->get());
     while (!pending.empty()) {
         const TjanXMLNode* node = pending.back();
         pending.pop_back();
-        if (node->name_ == name)
-            return const_cast<TjanXMLNode*>(node);
-        for (auto it = node->children_.rbegin(); it != node->children_.rend(); ++it)
+        if (visit(*node))
+            return;
+        for (auto it = node->Children().rbegin(); it != node->Children().rend(); ++it)
             pending.push_back(it->get());
     }
-    return nullptr;
+}
+
+} // namespace
+
+TjanXMLNode* TjanXMLNode::FindDescendant(const std::string& name) const {
+    const TjanXMLNode* found = nullptr;
+    VisitDescendants(*this, [&](const TjanXMLNode& node) {
+        if (node.name_ == name)
+            found = &node;
+        return found != nullptr;
+    });
+    return const_cast<TjanXMLNode*>(found);
 }
 
 void TjanXMLNode::CollectDescendants(const std::string& name, TjanXMLNodeList& list) const {
-    std::vector<const TjanXMLNode*> pending;
-    for (auto it = children_.rbegin(); it != children_.rend(); ++it)
-        pending.push_back(it->get());
-    while (!pending.empty()) {
-        const TjanXMLNode* node = pending.back();
-        pending.pop_back();
-        if (node->name_ == name)
-            list.push_back(const_cast<TjanXMLNode*>(node));
-        for (auto it = node->children_.rbegin(); it != node->children_.rend(); ++it)
-            pending.push_back(it->get());
-    }
+    VisitDescendants(*this, [&](const TjanXMLNode& node) {
+        if (node.name_ == name)
+            list.push_back(const_cast<TjanXMLNode*>(&node));
+        return false;
+    });
 }
 
 std::unique_ptr<TjanXMLNode> TjanXMLNode::Clone() const {
