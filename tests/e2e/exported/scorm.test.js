@@ -6,6 +6,7 @@
 const test = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
+const os = require('node:os');
 const path = require('node:path');
 const { spawnSync } = require('node:child_process');
 const { launch, open } = require('../lib/browser');
@@ -15,7 +16,7 @@ const cli = require('./lib/cli');
 const SKIP = cli.missing();
 const SCORM_AGAIN = path.join(__dirname, '..', 'node_modules', 'scorm-again', 'dist');
 const XSD = path.join(cli.DATA, 'exports', 'Oracle', 'xsd');
-const SHOTS = process.env.VLM_SCREENSHOTS || path.join(require('node:os').tmpdir(), 'vlm-exported-screenshots');
+const SHOTS = process.env.VLM_SCREENSHOTS || path.join(os.tmpdir(), 'vlm-exported-screenshots');
 const QUIZ = 'pages/p00005/_page.html';
 const HARNESS = `<!DOCTYPE html><html><head><meta charset="utf-8"><title>LMS</title>
 <script src="/lib/scorm12.js"></script>
