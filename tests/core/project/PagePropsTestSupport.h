@@ -6,13 +6,13 @@
 #include "app/IniLang.h"
 #include "common/FileWrite.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 #include "project/Project.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -55,18 +55,11 @@ struct TestItem {
 class PagePropsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::random_device rd;
-        dir_ = std::filesystem::temp_directory_path() /
-               ("vlm-pageprops-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(dir_);
+        dir_ = tmp_.path();
         savedLanguage_ = CurrentLanguage().file;
         CurrentLanguage().file = TIniFile::FromText(kPagePropsLanguage);
     }
-    void TearDown() override {
-        CurrentLanguage().file = savedLanguage_;
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
+    void TearDown() override { CurrentLanguage().file = savedLanguage_; }
 
     std::filesystem::path Write(const std::string& relative, const std::string& bytes) {
         const auto path = dir_ / relative;
@@ -114,6 +107,7 @@ protected:
         return file;
     }
 
+    TempFolder tmp_;
     std::filesystem::path dir_;
     FakeUserPrompt prompt_;
     FixedClock clock_;

@@ -5,6 +5,7 @@
 #include "app/IniLang.h"
 #include "common/FileWrite.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 #include "project/Project.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +14,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace vlm::test {
 
@@ -62,11 +61,7 @@ inline std::vector<std::string> ExampleLines() {
 class ProjectFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("vlm_project_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+        dir_ = tmp_.path();
         savedLanguage_ = CurrentLanguage().file;
         CurrentLanguage().file =
             TIniFile::FromText("[Misc]\r\n"
@@ -75,12 +70,7 @@ protected:
                                "kursu (100%%)\r\n"
                                "ERROR_MESSAGE_FILE_NOT_EXISTS=Plik %s nie istnieje\r\n");
     }
-    void TearDown() override {
-        CurrentLanguage().file = savedLanguage_;
-        std::error_code ec;
-        std::filesystem::permissions(dir_, std::filesystem::perms::all, ec);
-        std::filesystem::remove_all(dir_, ec);
-    }
+    void TearDown() override { CurrentLanguage().file = savedLanguage_; }
 
     std::filesystem::path Write(const std::string& name, const std::string& bytes) {
         const auto path = dir_ / name;
@@ -104,6 +94,7 @@ protected:
         return "Plik " + path.string() + " nie jest plikiem kursu (100%)";
     }
 
+    TempFolder tmp_;
     std::filesystem::path dir_;
     FakeUserPrompt prompt_;
     std::optional<TIniFile> savedLanguage_;

@@ -6,6 +6,7 @@
 #include "app/IniLang.h"
 #include "common/FileWrite.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 #include "project/CoursePaths.h"
 #include "project/CourseTree.h"
 #include "project/Project.h"
@@ -16,8 +17,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace vlm::test {
 
@@ -131,23 +130,11 @@ public:
 class SessionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("vlm_session_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+        dir_ = tmp_.path();
         savedLanguage_ = CurrentLanguage().file;
         CurrentLanguage().file = TIniFile::FromText(kSessionLanguage);
     }
-    void TearDown() override {
-        CurrentLanguage().file = savedLanguage_;
-        std::error_code ec;
-        for (auto it = std::filesystem::recursive_directory_iterator(dir_, ec);
-             !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-            std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(dir_, ec);
-    }
+    void TearDown() override { CurrentLanguage().file = savedLanguage_; }
 
     // Writes a valid course of the shape with its course folder and page folders.
     std::filesystem::path WriteCourse(const std::string& name, const std::string& shape) {
@@ -167,6 +154,7 @@ protected:
         return out;
     }
 
+    TempFolder tmp_;
     std::filesystem::path dir_;
     FakeUserPrompt prompt_;
     FixedClock clock_;
