@@ -114,7 +114,7 @@ void TAICCRegFiles::Build() {
 
 void TAICCRegFiles::BuildMulti() {
     const TCourseWalk walk(project_);
-    const TCourseNode* root = walk.Root();
+    const TWalkNode* root = walk.Root();
     std::string url = URL;
     if (!url.empty() && url.back() != '/')
         url += '/';
@@ -122,7 +122,7 @@ void TAICCRegFiles::BuildMulti() {
     AuText = CsvLine(kAuHeader);
     DesText = CsvLine({"system_id", "developer_id", "title"});
     std::string rootLine, blockLines;
-    for (const TCourseNode* node : walk.PreOrder()) {
+    for (const TWalkNode* node : walk.PreOrder()) {
         const TProjectItem& item = *node->item;
         const bool leaf = node->children.empty();
         if (leaf && node != root) {
@@ -144,7 +144,7 @@ void TAICCRegFiles::BuildMulti() {
         if (leaf && node != root)
             continue;
         std::string line = node == root ? std::string() : '"' + AiccId('B', item.Position) + '"';
-        for (const TCourseNode* child : node->children)
+        for (const TWalkNode* child : node->children)
             line +=
                 ",\"" + AiccId(child->children.empty() ? 'A' : 'B', child->item->Position) + '"';
         MemberMax = std::max(MemberMax, 1 + static_cast<int>(node->children.size()));
@@ -161,9 +161,9 @@ void TAICCRegFiles::BuildMulti() {
 
 void TAICCRegFiles::BuildSingle() {
     const TCourseWalk walk(project_);
-    const TCourseNode* root = walk.Root();
+    const TWalkNode* root = walk.Root();
     long long total = 0;
-    for (const TCourseNode* node : walk.PreOrder())
+    for (const TWalkNode* node : walk.PreOrder())
         total += ScoreValue(Mastery(node->item->Id));
     const int position = root ? root->item->Position : 0;
     const std::string title = root ? CleanAiccTitle(root->item->Name) : std::string();

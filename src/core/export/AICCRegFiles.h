@@ -10,7 +10,7 @@
 namespace vlm {
 
 class TProject;
-struct TCourseNode;
+struct TWalkNode;
 
 class TAICCRegFiles {
 public:

@@ -42,9 +42,9 @@ TCourseWalk::TCourseWalk(const TProject& project) {
         for (std::size_t c : childIndexes[i])
             nodes_[i].children.push_back(&nodes_[c]);
     // Iterative, so a very deep tree cannot exhaust the stack.
-    std::vector<const TCourseNode*> pending{&nodes_.front()};
+    std::vector<const TWalkNode*> pending{&nodes_.front()};
     while (!pending.empty()) {
-        const TCourseNode* node = pending.back();
+        const TWalkNode* node = pending.back();
         pending.pop_back();
         preOrder_.push_back(node);
         for (auto it = node->children.rbegin(); it != node->children.rend(); ++it)

@@ -9,10 +9,10 @@ namespace vlm {
 class TProject;
 class TProjectItem;
 
-struct TCourseNode {
+struct TWalkNode {
     const TProjectItem* item = nullptr;
     int depth = 0; // 0 for the root
-    std::vector<const TCourseNode*> children;
+    std::vector<const TWalkNode*> children;
 };
 
 class TCourseWalk {
@@ -22,13 +22,13 @@ public:
     explicit TCourseWalk(const TProject& project);
 
     // Null for a course without a root item.
-    const TCourseNode* Root() const { return nodes_.empty() ? nullptr : &nodes_.front(); }
+    const TWalkNode* Root() const { return nodes_.empty() ? nullptr : &nodes_.front(); }
     // Every node, depth-first in pre-order, the root first.
-    const std::vector<const TCourseNode*>& PreOrder() const { return preOrder_; }
+    const std::vector<const TWalkNode*>& PreOrder() const { return preOrder_; }
 
 private:
-    std::vector<TCourseNode> nodes_;
-    std::vector<const TCourseNode*> preOrder_;
+    std::vector<TWalkNode> nodes_;
+    std::vector<const TWalkNode*> preOrder_;
 };
 
 } // namespace vlm

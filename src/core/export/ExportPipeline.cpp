@@ -6,6 +6,7 @@
 #include "common/FilesTools.h"
 #include "export/ItemUrl.h"
 #include "export/VLMProject.h"
+#include "resources/ResourceFolder.h"
 
 #include <system_error>
 
@@ -107,7 +108,9 @@ std::string FormatExportMessage(const std::string& key, const std::string& argum
 }
 
 std::string WriteFailedMessage(const fs::path& file) {
-    return "The file cannot be written: " + PathToCp1250(file);
+    if (LangText("ERROR_EXPORT_FILE_NOT_WRITTEN").empty()) // no language file
+        return "The file cannot be written: " + PathToCp1250(file);
+    return FormatExportMessage("ERROR_EXPORT_FILE_NOT_WRITTEN", PathToCp1250(file));
 }
 
 TExportResult CheckPagesReport(const TExportPagesReport& report, const fs::path& pageTemplate,

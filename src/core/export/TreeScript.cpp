@@ -41,7 +41,7 @@ std::string Line(const TProjectItem& item, bool chapter, int level, int sequence
 std::vector<std::string> TreeScriptLines(const TProject& project) {
     std::vector<std::string> lines;
     const TCourseWalk walk(project);
-    const TCourseNode* root = walk.Root();
+    const TWalkNode* root = walk.Root();
     if (!root)
         return lines;
     if (root->children.empty()) {
@@ -49,7 +49,7 @@ std::vector<std::string> TreeScriptLines(const TProject& project) {
         return lines;
     }
     int sequence = 0;
-    for (const TCourseNode* node : walk.PreOrder()) {
+    for (const TWalkNode* node : walk.PreOrder()) {
         if (node == root)
             continue;
         const bool chapter = !node->children.empty();

@@ -12,6 +12,7 @@
 #include "lexicon/LexiconExport.h"
 #include "project/Project.h"
 #include "render/HTMLTemplate.h"
+#include "resources/ResourceFolder.h"
 
 #include <optional>
 #include <system_error>
@@ -35,11 +36,6 @@ LmsFilter MakeLmsFilter(std::string scriptTag) {
     return [tag = std::move(scriptTag)](const std::string& text) {
         return ReplaceAllText(text, kLmsPlaceholder, tag);
     };
-}
-
-bool IsPlainFileName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of("/\\") == std::string::npos;
 }
 
 TVLMProject::TVLMProject(const TProject& project, const TCoursePaths& course,

@@ -43,9 +43,6 @@ struct TExportPagesReport {
     bool templateMissing = false; // pages were there but the page template was not
 };
 
-// A plain file or folder name: not empty, no "/" or "\", not "." or "..".
-bool IsPlainFileName(const std::string& name);
-
 class TVLMProject {
 public:
     // `components` may be null (elements then have no class).
