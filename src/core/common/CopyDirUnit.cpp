@@ -38,6 +38,9 @@ bool TDirCopy::CopyOneFile(const fs::path& source, const fs::path& target) {
     if (fs::symlink_status(source, ec).type() != fs::file_type::regular)
         return false;
     fs::create_directories(target.parent_path(), ec);
+    // A link already at the target is replaced, never written through.
+    if (fs::is_symlink(fs::symlink_status(target, ec)))
+        fs::remove(target, ec);
     ec.clear();
     fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
     return !ec;

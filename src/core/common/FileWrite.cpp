@@ -26,12 +26,13 @@ bool WriteAll(int fd, const std::string& bytes) {
 } // namespace
 
 bool WriteFileAtomic(const std::filesystem::path& file, const std::string& bytes) {
-    std::filesystem::path tmp = file;
-    tmp += ".tmp~";
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A name of its own beside the target, so two writers never share one.
+    std::string name = file.string() + ".tmp~XXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const std::filesystem::path tmp = name;
+    bool ok = ::fchmod(fd, 0644) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     std::error_code ec;
     if (ok) {

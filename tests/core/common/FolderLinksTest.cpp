@@ -35,3 +35,17 @@ TEST(FolderLinks, CopiesTakeOnlyPlainFiles) {
     EXPECT_EQ(tmp.Read("tree/a.txt"), "a");
     EXPECT_FALSE(fs::exists(fs::symlink_status(tmp / "tree" / "leak.txt")));
 }
+
+TEST(FolderLinks, TreeCopyReplacesALinkAtTheTargetInsteadOfWritingThroughIt) {
+    test::TempFolder tmp;
+    tmp.Write("victim.txt", "keep");
+    tmp.Write("src/a.txt", "new");
+    fs::create_directories(tmp / "dst");
+    fs::create_symlink(tmp / "victim.txt", tmp / "dst" / "a.txt");
+    test::RecordingProgress progress;
+    TDirCopy copy(progress);
+    EXPECT_TRUE(copy.CopyTree(tmp / "src", tmp / "dst"));
+    EXPECT_EQ(tmp.Read("victim.txt"), "keep");
+    EXPECT_FALSE(fs::is_symlink(tmp / "dst" / "a.txt"));
+    EXPECT_EQ(tmp.Read("dst/a.txt"), "new");
+}
