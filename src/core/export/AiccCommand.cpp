@@ -1,4 +1,5 @@
 #include "export/AiccCommand.h"
+#include "common/StringRoutines.h"
 
 #include "app/VLMVars.h"
 #include "common/Encoding.h"
@@ -69,7 +70,7 @@ TExportResult TVLMAicc::Execute(const TAiccOptions& options) {
     if (!script)
         return ReportFailure(env_.prompt,
                              FormatExportMessage("ERROR_FILE_NOT_FOUND", PathToCp1250(frameset)));
-    const std::string text = ReplaceAllText(*script, "*[AiccMulti]*", multiSCO_ ? "true" : "false");
+    const std::string text = ReplaceEvery(*script, "*[AiccMulti]*", multiSCO_ ? "true" : "false");
     if (!WriteFileBytes(frameset, WithCrLfLines(text)))
         return ReportFailure(env_.prompt, WriteFailedMessage(frameset));
     progress.SetPosition(6);

@@ -1,4 +1,5 @@
 #include "export/AiccWizard.h"
+#include "common/AsciiText.h"
 
 #include "export/ItemUrl.h"
 #include "export/WizardSettings.h"
@@ -59,7 +60,7 @@ void TAiccWizard::SetMultiSCO(bool value) {
 
 TAiccOptions TAiccWizard::Accept(SettingsStore& store) {
     TWizardSettings settings(store, kAiccSettingsKey);
-    AddToHistory(history, TrimBlanks(options.destination), kHistoryLimit);
+    AddToHistory(history, TrimText(options.destination), kHistoryLimit);
     settings.WriteHistory("ExportPaths", history);
     settings.Write("LastStyle", options.designTemplate);
     const auto profile = static_cast<std::size_t>(options.profile);

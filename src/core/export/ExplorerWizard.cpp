@@ -1,4 +1,5 @@
 #include "export/ExplorerWizard.h"
+#include "common/AsciiText.h"
 
 #include "export/ItemUrl.h"
 #include "export/WizardSettings.h"
@@ -39,7 +40,7 @@ bool TExplorerWizard::SelectDesign(const std::string& name) {
 
 TExplorerOptions TExplorerWizard::Accept(SettingsStore& store) {
     TWizardSettings settings(store, kExplorerSettingsKey);
-    AddToHistory(history, TrimBlanks(options.destination), kHistoryLimit);
+    AddToHistory(history, TrimText(options.destination), kHistoryLimit);
     settings.WriteHistory("ExportPaths", history);
     settings.Write("LastStyle", options.designTemplate);
     return options;

@@ -1,4 +1,5 @@
 #include "export/ExportPipeline.h"
+#include "common/StringRoutines.h"
 
 #include "app/IniLang.h"
 #include "app/UserPrompt.h"
@@ -103,8 +104,8 @@ std::string FormatExportMessage(const std::string& key, const std::string& argum
     if (text.empty()) // no language file: the key still says what happened
         text = argument.empty() ? key : key + ": %s";
     // Line breaks first, so that a "|" of the argument stays as it is.
-    text = ReplaceAllText(text, "|", "\r\n");
-    return ReplaceAllText(text, "%s", argument);
+    text = ReplaceEvery(text, "|", "\r\n");
+    return ReplaceEvery(text, "%s", argument);
 }
 
 std::string WriteFailedMessage(const fs::path& file) {

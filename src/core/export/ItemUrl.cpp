@@ -21,30 +21,6 @@ std::string PageFolderText(const TProjectItem& item) {
 
 } // namespace
 
-std::string TrimBlanks(const std::string& text) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ')
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ')
-        --end;
-    return text.substr(begin, end - begin);
-}
-
-std::string ReplaceAllText(const std::string& text, const std::string& from,
-                           const std::string& to) {
-    if (from.empty())
-        return text;
-    std::string out;
-    std::size_t start = 0;
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, start)) {
-        out.append(text, start, at - start);
-        out += to;
-        start = at + from.size();
-    }
-    out.append(text, start);
-    return out;
-}
-
 std::string PageUrl(const TProjectItem& item) {
     switch (item.PageType) {
     case ptContent:

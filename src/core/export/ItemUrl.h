@@ -19,10 +19,4 @@ std::string ItemUrl(const TProjectItem& item);
 // The blank and request pages of the lmsrequest folder.
 inline constexpr const char* kLmsRequestPage = "pages/lmsrequest/lmsrequest.html";
 
-// Leading and trailing bytes up to the space removed.
-std::string TrimBlanks(const std::string& text);
-
-// Every occurrence of `from` replaced by `to`.
-std::string ReplaceAllText(const std::string& text, const std::string& from, const std::string& to);
-
 } // namespace vlm

@@ -1,4 +1,5 @@
 #include "export/PackageWizards.h"
+#include "common/AsciiText.h"
 
 #include "app/IniLang.h"
 #include "app/UserPrompt.h"
@@ -45,8 +46,8 @@ TScormWizard TScormWizard::Open(SettingsStore& store, const std::string& documen
 TScormOptions TScormWizard::Accept(SettingsStore& store) {
     options.destination = WithZipExtension(options.destination);
     TWizardSettings settings(store, kScormSettingsKey);
-    AddToHistory(fileHistory, TrimBlanks(options.destination), kHistoryLimit);
-    AddToHistory(urlHistory, TrimBlanks(options.urlPath), kHistoryLimit);
+    AddToHistory(fileHistory, TrimText(options.destination), kHistoryLimit);
+    AddToHistory(urlHistory, TrimText(options.urlPath), kHistoryLimit);
     settings.WriteHistory("ExportFileName", fileHistory);
     settings.WriteHistory("URLPath", urlHistory);
     return options;
@@ -69,7 +70,7 @@ bool TServerWizard::Finish(SettingsStore& store, UserPrompt& prompt) {
                           DialogType::Confirmation, kButtonsYesNo) != mrYes)
         return false;
     TWizardSettings settings(store, kServerSettingsKey);
-    AddToHistory(history, TrimBlanks(options.destination), kHistoryLimit);
+    AddToHistory(history, TrimText(options.destination), kHistoryLimit);
     settings.WriteHistory("ExportFileName", history);
     return true;
 }

@@ -1,4 +1,5 @@
 #include "export/ScenarioWizard.h"
+#include "common/AsciiText.h"
 
 #include "export/ItemUrl.h"
 #include "export/WizardSettings.h"
@@ -24,7 +25,7 @@ bool TScenarioWizard::Accept(SettingsStore& store) {
         return false;
     options.profile = profiles[profileIndex];
     TWizardSettings settings(store, kExplorerSettingsKey);
-    AddToHistory(history, TrimBlanks(options.destination), kHistoryLimit);
+    AddToHistory(history, TrimText(options.destination), kHistoryLimit);
     settings.WriteHistory("ScenarioExportPaths", history);
     settings.Write("ScenarioLastProfile", options.profile.Name);
     return true;

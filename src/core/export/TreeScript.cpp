@@ -1,4 +1,6 @@
 #include "export/TreeScript.h"
+#include "common/AsciiText.h"
+#include "common/StringRoutines.h"
 
 #include "common/FileWrite.h"
 #include "common/StringTools.h"
@@ -18,18 +20,18 @@ std::string ChapterAddress(const TProjectItem& item) {
     const std::string request = std::string(kLmsRequestPage) + "?src=";
     switch (item.PageType) {
     case ptContent:
-        return TrimBlanks(PageUrl(item));
+        return TrimText(PageUrl(item));
     case ptURLLink:
         return request + UrlEncode(item.Address);
     default:
-        return request + UrlEncode("../" + TrimBlanks(PageUrl(item)));
+        return request + UrlEncode("../" + TrimText(PageUrl(item)));
     }
 }
 
 std::string Line(const TProjectItem& item, bool chapter, int level, int sequence) {
-    std::string title = ReplaceAllText(item.Name, "\"", "\\\"");
+    std::string title = ReplaceEvery(item.Name, "\"", "\\\"");
     if (!chapter)
-        title = TrimBlanks(title);
+        title = TrimText(title);
     const std::string address = chapter ? ChapterAddress(item) : ItemUrl(item);
     return std::string("addTreePage(") + (chapter ? "true," : "false,") + '"' + title + "\",\"" +
            address + "\"," + std::to_string(level) + ", \"\", " + std::to_string(item.Id) +
@@ -70,7 +72,7 @@ bool WriteTreeScriptFile(const fs::path& file, const std::vector<std::string>& l
     std::string script;
     for (const auto& line : lines)
         script += line + "\r\n";
-    return WriteFileBytes(file, ReplaceAllText(*text, "*[tree]*", script));
+    return WriteFileBytes(file, ReplaceEvery(*text, "*[tree]*", script));
 }
 
 } // namespace vlm

@@ -1,4 +1,5 @@
 #include "export/VLMProject.h"
+#include "common/StringRoutines.h"
 
 #include "app/VLMVars.h"
 #include "app/VLMXConfig.h"
@@ -34,7 +35,7 @@ void CopyTree(const fs::path& source, const fs::path& target) {
 
 LmsFilter MakeLmsFilter(std::string scriptTag) {
     return [tag = std::move(scriptTag)](const std::string& text) {
-        return ReplaceAllText(text, kLmsPlaceholder, tag);
+        return ReplaceEvery(text, kLmsPlaceholder, tag);
     };
 }
 

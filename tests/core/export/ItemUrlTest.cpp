@@ -1,4 +1,5 @@
 #include "export/ItemUrl.h"
+#include "common/AsciiText.h"
 
 #include "project/Project.h"
 
@@ -44,8 +45,8 @@ TEST(ItemUrl, PageAndItemAddressesOfEveryKind) {
     }
 }
 
-TEST(ItemUrl, TrimBlanksCutsControlsAndSpacesOnly) {
-    EXPECT_EQ(TrimBlanks(" \t a b \r\n"), "a b");
-    EXPECT_EQ(TrimBlanks("   "), "");
-    EXPECT_EQ(TrimBlanks("\xA0x\xA0"), "\xA0x\xA0"); // a cp1250 no-break space is no blank
+TEST(ItemUrl, TrimTextCutsControlsAndSpacesOnly) {
+    EXPECT_EQ(TrimText(" \t a b \r\n"), "a b");
+    EXPECT_EQ(TrimText("   "), "");
+    EXPECT_EQ(TrimText("\xA0x\xA0"), "\xA0x\xA0"); // a cp1250 no-break space is no blank
 }
