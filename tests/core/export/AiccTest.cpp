@@ -144,7 +144,8 @@ TEST(AiccExport, LeoProfileCopiesItsFilesAndForcesMultiSco) {
 }
 
 TEST(AiccExport, MissingFramesetScriptFailsTheRunWithAMessage) {
-    const fs::path program = fs::temp_directory_path() / "vlm_export_aicc_program";
+    const fs::path program = fs::temp_directory_path() /
+                             (std::string("vlm_export_aicc_program") + std::to_string(::getpid()));
     fs::remove_all(program);
     fs::copy(ExportFixtures() / "program", program, fs::copy_options::recursive);
     fs::remove(program / "exports" / "_common_exports_files" / "default" / "js" / "frameset.js");

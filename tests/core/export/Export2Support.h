@@ -5,6 +5,7 @@
 #include "common/Encoding.h"
 #include "common/FileWrite.h"
 #include "fakes/Fakes.h"
+#include "fakes/TempFolder.h"
 #include "project/CoursePaths.h"
 #include "project/Project.h"
 
@@ -24,26 +25,7 @@ inline std::filesystem::path Export2Fixtures() {
 }
 
 // A folder below the system's temporary folder, removed with the object.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() /
-                ("vlm-export2-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
+using ScratchFolder = TempFolder;
 
 // The fixture course copied into a scratch folder, so tests may change it.
 struct FixtureCourse {

@@ -61,7 +61,8 @@ TEST(ExportPipeline, WorkDirAppendsDigitsWhileTheNameIsTaken) {
     FixedRandom random;
     random.values = {3, 5};
     // A temporary folder of its own, so no other run's "vlm" folders count.
-    const fs::path temp = fs::temp_directory_path() / "vlm_export_workdir";
+    const fs::path temp = fs::temp_directory_path() /
+                          (std::string("vlm_export_workdir") + std::to_string(::getpid()));
     fs::remove_all(temp);
     fs::create_directories(temp / "vlm");
     const std::string oldTemp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
@@ -76,7 +77,8 @@ TEST(ExportPipeline, WorkDirAppendsDigitsWhileTheNameIsTaken) {
 }
 
 TEST(ExportPipeline, InsideFolder) {
-    const fs::path base = fs::temp_directory_path() / "vlm_export_inside";
+    const fs::path base =
+        fs::temp_directory_path() / (std::string("vlm_export_inside") + std::to_string(::getpid()));
     fs::create_directories(base / "res");
     EXPECT_TRUE(IsInsideFolder(base / "res", base / "res" / ""));
     EXPECT_TRUE(IsInsideFolder(base / "res" / "a" / "b", base / "res"));

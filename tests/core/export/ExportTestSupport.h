@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 
@@ -31,8 +33,9 @@ inline std::string ReadText(const fs::path& file) {
 struct ExportCourse {
     explicit ExportCourse(const std::string& name,
                           const fs::path& programDir = ExportFixtures() / "program")
-        : dir(fs::temp_directory_path() / ("vlm_export_" + name)), savedLanguage(CurrentLanguage()),
-          project(prompt) {
+        : dir(fs::temp_directory_path() /
+              ("vlm_export_" + name + "_" + std::to_string(::getpid()))),
+          savedLanguage(CurrentLanguage()), project(prompt) {
         fs::remove_all(dir);
         fs::create_directories(dir);
         project.FileName = dir / "course.vlmproject";
