@@ -74,6 +74,13 @@ bool TLexicon::Add(const std::string& answer, UserPrompt& prompt) {
     const std::string keyword = TrimText(answer);
     if (keyword.empty())
         return false;
+    // "key=value" lines: an "=" or a line break inside, or a leading ";" or
+    // "[", would not read back as the same keyword.
+    if (keyword.find_first_of("=\r\n") != std::string::npos || keyword.front() == ';' ||
+        keyword.front() == '[') {
+        prompt.ShowMessage(LangText(kLexiconKeywordInvalidKey));
+        return false;
+    }
     for (const auto& u : units_)
         if (u.keyword == keyword) {
             prompt.ShowMessage(LangText(kLexiconKeywordExistsKey));

@@ -17,6 +17,8 @@ inline constexpr const char* kLexiconCaptionKey = "LEXICON_CAPTION";
 inline constexpr const char* kLexiconAddQuestionKey = "LEXICON_ADD_QUESTION";
 inline constexpr const char* kLexiconRemoveQuestionKey = "LEXICON_REMOVE_QUESTION";
 inline constexpr const char* kLexiconKeywordExistsKey = "LEXICON_KEYWORD_EXISTS";
+// A keyword the lexicon file could not keep (it would come back split or lost).
+inline constexpr const char* kLexiconKeywordInvalidKey = "LEXICON_KEYWORD_INVALID";
 
 // The list order: letters compared without case, a Polish letter right after
 // its base letter, exact bytes breaking ties.

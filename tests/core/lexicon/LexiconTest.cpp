@@ -28,7 +28,8 @@ protected:
         CurrentLanguage().file =
             TIniFile::FromText("[Misc]\r\nLEXICON_CAPTION=Leksykon#|#Lexicon\r\n"
                                "LEXICON_REMOVE_QUESTION=Usunac?#|#Remove?\r\n"
-                               "LEXICON_KEYWORD_EXISTS=Jest juz#|#Exists\r\n");
+                               "LEXICON_KEYWORD_EXISTS=Jest juz#|#Exists\r\n"
+                               "LEXICON_KEYWORD_INVALID=Zle#|#Invalid\r\n");
         CurrentLanguage().languageIndex = 1;
     }
     void TearDown() override { CurrentLanguage() = saved_; }
@@ -101,6 +102,18 @@ TEST_F(LexiconModel, AddTrimsRefusesExactDuplicatesAndSelectsTheNewEntry) {
     EXPECT_EQ(prompt.calls[0].text, "Exists");
     EXPECT_EQ(lex.Units().size(), 3u);
     EXPECT_EQ(lex.Selected(), 1);
+}
+
+TEST_F(LexiconModel, RefusesKeywordsTheFileCouldNotKeep) {
+    TLexicon lexicon;
+    for (const std::string bad : {"a=b", ";note", "[x]", "two\r\nlines", "=", "x\ny"}) {
+        prompt.calls.clear();
+        EXPECT_FALSE(lexicon.Add(bad, prompt)) << bad;
+        ASSERT_EQ(prompt.calls.size(), 1u) << bad;
+        EXPECT_EQ(prompt.calls[0].text, "Invalid");
+    }
+    EXPECT_TRUE(Keywords(lexicon).empty());
+    EXPECT_TRUE(lexicon.Add("a;b [c]", prompt)); // only a leading ";" or "[" is refused
 }
 
 TEST_F(LexiconModel, RemoveAsksThenReselectsThePreviousEntry) {
