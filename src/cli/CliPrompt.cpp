@@ -31,8 +31,11 @@ std::string ButtonList(ButtonSet buttons) {
     const std::vector<std::string> captions =
         MessageDlgButtonCaptions(ReadMessageDlgTexts(CurrentLanguage()), buttons);
     std::string list;
-    for (const std::string& caption : captions)
-        list += (list.empty() ? "" : "/") + WithoutAccelerator(caption);
+    for (const std::string& caption : captions) {
+        if (!list.empty())
+            list += '/';
+        list += WithoutAccelerator(caption);
+    }
     return list;
 }
 

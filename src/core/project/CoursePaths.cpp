@@ -5,7 +5,9 @@
 namespace vlm {
 
 std::string PageFolderName(int id) {
-    return "p" + PadIndex5(std::to_string(id));
+    std::string name = "p";
+    name += PadIndex5(std::to_string(id)); // appended: GCC 12 warns falsely on "p" + temporary
+    return name;
 }
 
 TCoursePaths TCoursePaths::ForProjectFile(const std::filesystem::path& projectFile) {
