@@ -57,11 +57,26 @@ public:
     int max = 0, min = 0, position = 0;
     bool cancel = false;
     bool closed = false;
-    void SetMax(int v) override { max = v; log.push_back("max " + std::to_string(v)); }
-    void SetMin(int v) override { min = v; log.push_back("min " + std::to_string(v)); }
-    void SetPosition(int v) override { position = v; log.push_back("pos " + std::to_string(v)); }
-    void Step() override { ++position; log.push_back("step"); }
-    void Close() override { closed = true; log.push_back("close"); }
+    void SetMax(int v) override {
+        max = v;
+        log.push_back("max " + std::to_string(v));
+    }
+    void SetMin(int v) override {
+        min = v;
+        log.push_back("min " + std::to_string(v));
+    }
+    void SetPosition(int v) override {
+        position = v;
+        log.push_back("pos " + std::to_string(v));
+    }
+    void Step() override {
+        ++position;
+        log.push_back("step");
+    }
+    void Close() override {
+        closed = true;
+        log.push_back("close");
+    }
     bool Cancelled() const override { return cancel; }
 };
 

@@ -10,10 +10,14 @@ TEST(IniLang, SelectLanguageVariant) {
         int index;
         std::string expected;
     } cases[] = {
-        {"Zapisz#|#Save", 0, "Zapisz"}, {"Zapisz#|#Save", 1, "Save"},
-        {"Zapisz#|#Save", 3, "Save"},   {"A#|# #|#C", 1, ""},
-        {"A#|# #|#C", 2, "C"},          {"Only", 4, "Only"},
-        {" ", 0, ""},                   {"", 2, ""},
+        {"Zapisz#|#Save", 0, "Zapisz"},
+        {"Zapisz#|#Save", 1, "Save"},
+        {"Zapisz#|#Save", 3, "Save"},
+        {"A#|# #|#C", 1, ""},
+        {"A#|# #|#C", 2, "C"},
+        {"Only", 4, "Only"},
+        {" ", 0, ""},
+        {"", 2, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SelectLanguageVariant(c.value, c.index), c.expected) << c.value << " " << c.index;
