@@ -5,22 +5,12 @@
 // the system's temporary folder, and removed afterwards (unless VLM_BENCH_DIR
 // names a folder to keep it in).
 
-#include "app/IniLang.h"
-#include "app/VLMVars.h"
-#include "app/VLMXConfig.h"
-#include "common/FileWrite.h"
 #include "export/VLMExplorerCommand.h"
-#include "page/ClassDefinitions.h"
-#include "page/ComponentsManager.h"
-#include "project/Project.h"
+#include "shared/BenchCourse.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -29,75 +19,12 @@
 namespace fs = std::filesystem;
 using namespace vlm;
 
+using namespace vlm::bench;
+
 namespace {
 
-constexpr int kPages = 500;
-constexpr int kElementsPerPage = 20;
 constexpr double kTargetRatio = 1.3;
 constexpr int kRuns = 3;
-
-class SilentPrompt : public UserPrompt {
-public:
-    int MessageBox(const std::string&, const std::string&, DialogType, ButtonSet,
-                   const std::string&, bool*) override {
-        return mrYes;
-    }
-    int MessageDlg(const std::string&, DialogType, ButtonSet, int) override { return mrYes; }
-    void ShowMessage(const std::string&) override {}
-};
-
-void WriteRandomFile(const fs::path& file, std::uintmax_t size, std::mt19937_64& rng) {
-    if (fs::exists(file) && fs::file_size(file) == size)
-        return;
-    std::ofstream out(file, std::ios::binary);
-    std::vector<std::uint64_t> block(8192);
-    while (size > 0) {
-        for (auto& v : block)
-            v = rng();
-        const auto n = std::min<std::uintmax_t>(size, block.size() * sizeof(std::uint64_t));
-        out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(n));
-        size -= n;
-    }
-}
-
-// Elements of the shipped classes, each with its own text and geometry.
-std::string PageDocument(int page) {
-    static const char* classes[] = {"text",      "button",      "image", "input", "checkbox",
-                                    "rectangle", "radiobutton", "combo", "list",  "html"};
-    std::string xml = "<document id=\"{D" + std::to_string(page) +
-                      "}\">\r\n  <info />\r\n  <page name=\"page\" id=\"{P}\" type=\"Normal\" "
-                      "masteryscore=\"10\" height=\"550\" />\r\n";
-    for (int i = 0; i < kElementsPerPage; ++i) {
-        const std::string cls = classes[i % std::size(classes)];
-        const std::string n = std::to_string(i + 1);
-        xml += "  <" + cls + " name=\"" + cls + n + "\" id=\"{E" + n + "}\" globalIndex=\"" + n +
-               "\" x=\"" + std::to_string(10 + i * 7) + "\" y=\"" + std::to_string(20 + i * 11) +
-               "\" width=\"200\" height=\"40\" visibility=\"visible\" text=\"Strona+" +
-               std::to_string(page) + "%2C+element+" + n + ".+" + std::string(120, 'x') +
-               "\" src=\"..\\resources\\media" + std::to_string(i % 40) + ".png\">\r\n" +
-               "    <event name=\"onclick\">\r\n      <action object=\"{E1}\" name=\"show\" "
-               "param=\"false\" />\r\n    </event>\r\n  </" +
-               cls + ">\r\n";
-    }
-    return xml + "</document>\r\n";
-}
-
-double Seconds(const std::chrono::steady_clock::time_point& start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "'" + text.
-std::string Quoted(const fs::path& path) {
-    std::string quoted(1, '\'');
-    quoted += path.string();
-    quoted += '\'';
-    return quoted;
-}
 
 } // namespace
 
@@ -106,52 +33,13 @@ int main(int argc, char** argv) {
         FindProgramDir(ExecutablePath(argc > 0 ? argv[0] : ""), SystemEnvironment());
     const char* keep = std::getenv("VLM_BENCH_DIR");
     const fs::path root = keep ? fs::path(keep) : fs::temp_directory_path() / "vlm_bench_export";
-    const fs::path projectFile = root / "course.vlmproject";
-    const TCoursePaths course = TCoursePaths::ForProjectFile(projectFile);
-    fs::create_directories(course.CourseResourcesDir);
-
-    // About 300 MB: a few large videos, sounds and many pictures.
-    std::mt19937_64 rng(7);
-    std::uintmax_t mediaBytes = 0;
-    auto media = [&](const std::string& name, std::uintmax_t size) {
-        WriteRandomFile(course.CourseResourcesDir / name, size, rng);
-        mediaBytes += size;
-    };
-    for (int i = 0; i < 12; ++i)
-        media("video" + std::to_string(i) + ".avi", 16u << 20);
-    for (int i = 0; i < 40; ++i)
-        media("sound" + std::to_string(i) + ".mp3", 2u << 20);
-    for (int i = 0; i < 400; ++i)
-        media("media" + std::to_string(i) + ".png", 80u << 10);
-
-    SilentPrompt prompt;
-    TProject project(prompt);
-    project.FileName = projectFile;
-    project.Folder = root / "";
-    project.Title = "Benchmark";
-    TProjectItem& rootItem = project.AddItem();
-    rootItem.Name = "Benchmark";
-    rootItem.Position = 1;
-    rootItem.Id = 1;
-    for (int i = 0; i < kPages; ++i) {
-        TProjectItem& item = project.AddItem();
-        item.Name = "Page " + std::to_string(i + 1);
-        item.Position = i + 2;
-        item.Id = i + 2;
-        item.ParentPosition = i < 20 ? 1 : 2 + (i % 20); // 20 chapters under the root
-        item.PageType = ptContent;
-        fs::create_directories(course.PageDir(item.Id));
-        WriteFileBytes(course.PageFile(item.Id), PageDocument(item.Id));
-    }
-
-    LoadConfiguration(AppConfig, programDir);
-    CurrentLanguage().file = LoadLanguageFile(AppConfig.LanguageFile);
-    const TProgramPaths program = InitProgramPaths(programDir, SystemEnvironment());
-    TComponentsCollection library(prompt);
-    library.LoadLibrary(programDir);
-    const auto definitions = LoadDefinitionTree(programDir, library, prompt, CurrentLanguage());
-    if (definitions)
-        library.SetDefinitions(DefinitionsDocument(*definitions));
+    BenchCourse bench;
+    MakeBenchCourse(bench, root, programDir, ".avi");
+    TProject& project = bench.project;
+    TCoursePaths& course = bench.course;
+    TProgramPaths& program = bench.program;
+    UserPrompt& prompt = bench.prompt;
+    const std::uintmax_t mediaBytes = bench.mediaBytes;
 
     // Every run writes into a folder of its own and nothing is deleted until
     // the end: ext4 makes inodes slow to allocate for a while after many
@@ -178,7 +66,8 @@ int main(int argc, char** argv) {
         copyTimes.push_back(Seconds(start));
 
         NullProgress progress;
-        TExportEnvironment env{project, course, program, AppConfig, &library, prompt, progress};
+        TExportEnvironment env{project, course,  program, AppConfig, bench.library.get(),
+                               prompt,  progress};
         TVLMExplorerCommand command(env);
         const fs::path target = runs / ("offline" + std::to_string(run));
         ::sync();
@@ -197,7 +86,8 @@ int main(int argc, char** argv) {
     fs::create_directories(noMedia.CourseResourcesDir);
     ::sync();
     NullProgress progress;
-    TExportEnvironment env{project, noMedia, program, AppConfig, &library, prompt, progress};
+    TExportEnvironment env{project, noMedia, program, AppConfig, bench.library.get(),
+                           prompt,  progress};
     TVLMExplorerCommand pagesOnly(env);
     auto start = std::chrono::steady_clock::now();
     pagesOnly.Execute({(runs / "pages-only").string(), "Orvanta - standard"});
