@@ -86,7 +86,8 @@ for (const [, key] of COURSES) {
       const f = await waitContent(page, c.dir, e.page || 'ds_blank.html');
       assert.equal(await tree(page).locator('.vlm-current').textContent(), e.name);
       assert.equal(await page.locator('#vlmTitle').textContent(), e.name);
-      if (e.page) assert.ok((await f.locator('.vlm-obj').count()) > 0, e.name + ' shows its elements');
+      // The runtime builds the elements after the frame has loaded: wait for them.
+      if (e.page) await f.locator('.vlm-obj').first().waitFor({ timeout: 10000 }).catch(() => assert.fail(e.name + ' shows its elements'));
     }
     await page.close();
     assert.deepEqual(errors, []);
