@@ -1,4 +1,5 @@
 #include "CheckCommand.h"
+#include "common/AsciiText.h"
 
 #include "CliSession.h"
 #include "Json.h"
@@ -45,13 +46,6 @@ public:
 bool IsAddress(const std::string& value) {
     return value.find("://") != std::string::npos || value.starts_with("mailto:") ||
            value.starts_with("javascript:") || value.starts_with("#");
-}
-
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 bool TryParseInt(const std::string& text, int& value) {
@@ -168,7 +162,7 @@ private:
             for (const auto& action : event->Children()) {
                 if (action->Name() != "action" || !jumps_.count(action->GetAttributeText("name")))
                     continue;
-                const std::string target = Trim(action->Text());
+                const std::string target = TrimText(action->Text());
                 int id = 0;
                 if (!TryParseInt(target, id) || !ids_.count(id))
                     Add("error", "broken-jump",

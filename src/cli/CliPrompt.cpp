@@ -1,4 +1,5 @@
 #include "CliPrompt.h"
+#include "common/AsciiText.h"
 
 #include "app/IniLang.h"
 #include "app/MessageDialog.h"
@@ -37,12 +38,6 @@ std::string ButtonList(ButtonSet buttons) {
         list += WithoutAccelerator(caption);
     }
     return list;
-}
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
 }
 
 std::string CaptionOfResult(int result, ButtonSet buttons) {
@@ -85,9 +80,9 @@ std::optional<int> TCliPrompt::Typed(ButtonSet buttons) const {
         std::fflush(stderr);
         if (!std::getline(std::cin, line))
             return std::nullopt;
-        const std::string typed = Lower(Utf8ToCp1250(line));
+        const std::string typed = LowerCaseAscii(Utf8ToCp1250(line));
         for (std::size_t i = 0; i < indexes.size() && i < captions.size(); ++i) {
-            const std::string caption = Lower(captions[i]);
+            const std::string caption = LowerCaseAscii(captions[i]);
             const std::size_t amp = caption.find('&');
             const bool letter = amp != std::string::npos && amp + 1 < caption.size() &&
                                 typed == caption.substr(amp + 1, 1);

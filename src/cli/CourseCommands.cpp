@@ -1,4 +1,5 @@
 #include "CourseCommands.h"
+#include "common/AsciiText.h"
 
 #include "CliSession.h"
 
@@ -12,27 +13,14 @@ namespace vlm::cli {
 
 namespace {
 
-std::string Lower(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 const TProjectTemplateItem* FindTemplate(const std::vector<TProjectTemplateItem>& templates,
                                          const std::string& name) {
-    const std::string wanted = Lower(Trimmed(name));
+    const std::string wanted = LowerCaseAscii(TrimText(name));
     for (const TProjectTemplateItem& item : templates)
-        if (Lower(PathToCp1250(item.Folder.filename())) == wanted)
+        if (LowerCaseAscii(PathToCp1250(item.Folder.filename())) == wanted)
             return &item;
     for (const TProjectTemplateItem& item : templates)
-        if (Lower(Trimmed(item.Caption)) == wanted)
+        if (LowerCaseAscii(TrimText(item.Caption)) == wanted)
             return &item;
     return nullptr;
 }
@@ -49,7 +37,7 @@ int RunNew(TCliSession& session, const TNewOptions& options) {
     if (!chosen) {
         std::string list;
         for (const TProjectTemplateItem& item : templates)
-            list += "\n  " + PathToCp1250(item.Folder.filename()) + " - " + Trimmed(item.Caption);
+            list += "\n  " + PathToCp1250(item.Folder.filename()) + " - " + TrimText(item.Caption);
         session.output.Important(
             CliText("CLI_TEMPLATE_NOT_FOUND",
                     "No course template \"%s\". Templates:", Utf8ToCp1250(options.templateName)) +

@@ -1,4 +1,5 @@
 #include "export/ReportProfiles.h"
+#include "common/AsciiText.h"
 
 #include "common/Encoding.h"
 #include "common/FilesTools.h"
@@ -12,20 +13,6 @@
 namespace vlm {
 
 namespace {
-
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-    });
-    return text;
-}
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
 
 bool IsFile(const std::filesystem::path& file) {
     std::error_code ec;
@@ -47,7 +34,7 @@ std::optional<TReportObj> ReadProfile(const std::filesystem::path& folder,
     for (const auto& child : info->Children()) {
         std::string lang;
         if (child->Name() == "caption" && child->TryGetAttribute("lang", lang) &&
-            Upper(lang) == Upper(code)) {
+            SameTextAscii(lang, code)) {
             name = child->Text();
             break;
         }
@@ -57,7 +44,7 @@ std::optional<TReportObj> ReadProfile(const std::filesystem::path& folder,
         name = last.Text();
     if (!name)
         return std::nullopt;
-    return TReportObj{Trimmed(*name), folder / "report.ini", folder / "report.rtf",
+    return TReportObj{TrimText(*name), folder / "report.ini", folder / "report.rtf",
                       info->GetAttributeText("default") == "true"};
 }
 
