@@ -204,7 +204,7 @@ int RunExportMedia(TCliSession& session, const TExportOptions& options) {
     TExportRun run(session, options.file);
     TExportResourcesWizard wizard = TExportResourcesWizard::Open(session.settings);
     wizard.options.destination = Destination(options.output);
-    TExportResources command(run.Paths().CourseResourcesDir, session.prompt);
+    TExportResources command(run.Project(), run.Paths(), session.prompt);
     const TExportResult result = command.Execute(wizard.Accept(session.settings));
     const TMediaExportReport& report = command.Report();
     session.output.Message(

@@ -3,6 +3,7 @@
 #include "app/IniLang.h"
 #include "common/Encoding.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -76,7 +77,16 @@ fs::path CliSandbox::CopyCourse(const std::string& name) const {
 }
 
 CliRun CliSandbox::Run(const std::vector<std::string>& args) const {
-    std::vector<std::string> all = {VLM_CLI, "--program-dir", programDir.string()};
+    std::vector<std::string> all;
+    if (fileSizeLimit > 0) {
+        // The limit's signal would kill the program: ignored, the write fails
+        // with EFBIG instead. The ignored signal passes through exec.
+        std::signal(SIGXFSZ, SIG_IGN);
+        all = {"/usr/bin/prlimit", "--fsize=" + std::to_string(fileSizeLimit), "--"};
+    }
+    for (std::string arg :
+         {std::string(VLM_CLI), std::string("--program-dir"), programDir.string()})
+        all.push_back(arg);
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& arg : all)

@@ -27,6 +27,10 @@ public:
     // Copies a fixture course (file and folder) of tests/fixtures/cli into the work folder.
     std::filesystem::path CopyCourse(const std::string& name) const;
 
+    // When set, every file the program writes is limited to this many bytes,
+    // as a full disk would stop it (the write fails, the program goes on).
+    long fileSizeLimit = 0;
+
     std::filesystem::path root;
     std::filesystem::path programDir;
     std::filesystem::path work;

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -45,12 +44,21 @@ bool WriteFileAtomic(const std::filesystem::path& file, const std::string& bytes
 }
 
 bool WriteFileBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out)
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
         return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+    bool ok = WriteAll(fd, bytes);
+    int err = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        // A truncated file must not pass for the whole one.
+        ::unlink(file.c_str());
+        errno = err;
+    }
+    return ok;
 }
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {

@@ -12,7 +12,8 @@ namespace vlm {
 // half-written file. Returns false (and leaves the old file) on failure.
 bool WriteFileAtomic(const std::filesystem::path& file, const std::string& bytes);
 
-// Plain write (creating or truncating). Returns false on failure.
+// Plain write (creating or truncating). Returns false on failure, with
+// errno telling why; a file that was not written whole is removed.
 bool WriteFileBytes(const std::filesystem::path& file, const std::string& bytes);
 
 // The whole file, or nothing when it cannot be opened or read (errno then

@@ -7,6 +7,11 @@
 #include <charconv>
 #include <system_error>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace vlm {
 
 namespace fs = std::filesystem;
@@ -57,28 +62,39 @@ struct CopyCounter {
     int total = 0;
 };
 
+// Stops at the first failure when `failure` is given; otherwise single
+// failures are passed over.
 void CopyFolderInto(const fs::path& source, const fs::path& target, bool recursive, int countWhat,
                     bool overwrite, int attributes, const CopyProgress& onProgress,
-                    CopyCounter& counter) {
+                    CopyCounter& counter, std::optional<TCopyFailure>* failure) {
     std::error_code ec;
     fs::create_directories(target, ec);
+    if (ec && failure) {
+        *failure = TCopyFailure{target, ec};
+        return;
+    }
     for (const auto& entry : Entries(source)) {
         const fs::path to = target / entry.path().filename();
         if (IsRealFolder(entry)) {
             if (recursive)
                 CopyFolderInto(entry.path(), to, recursive, countWhat, overwrite, attributes,
-                               onProgress, counter);
+                               onProgress, counter, failure);
+            if (failure && *failure)
+                return;
             if (countWhat & kCountFolders) {
                 ++counter.count;
                 fs::create_directories(to, ec);
             }
         } else {
-            const auto options =
-                overwrite ? fs::copy_options::overwrite_existing : fs::copy_options::none;
             // Only plain files are copied: a link may lead out of the folder and
-            // a pipe would block the copy. Such an entry counts as a failed copy.
-            if (entry.symlink_status(ec).type() == fs::file_type::regular)
-                fs::copy_file(entry.path(), to, options, ec);
+            // a pipe would block the copy.
+            if (entry.symlink_status(ec).type() == fs::file_type::regular) {
+                auto failed = CopyFileWhole(entry.path(), to, overwrite);
+                if (failed && failure) {
+                    *failure = std::move(failed);
+                    return;
+                }
+            }
             if (countWhat & kCountFiles)
                 ++counter.count;
             if (attributes != -1)
@@ -90,6 +106,31 @@ void CopyFolderInto(const fs::path& source, const fs::path& target, bool recursi
 }
 
 } // namespace
+
+TFolderBounds::TFolderBounds(const fs::path& folder) {
+    std::error_code ec;
+    real_ = fs::canonical(folder, ec);
+    if (ec)
+        real_.clear();
+}
+
+bool TFolderBounds::Holds(const fs::path& place) const {
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(place, ec)))
+        return true;
+    const fs::path real = fs::canonical(place, ec);
+    if (ec)
+        return true;
+    if (real_.empty())
+        return false;
+    auto it = real.begin();
+    for (const auto& part : real_) {
+        if (it == real.end() || *it != part)
+            return false;
+        ++it;
+    }
+    return true;
+}
 
 bool IsRealFolder(const fs::path& path) {
     std::error_code ec;
@@ -180,9 +221,98 @@ bool CopyFolder(const fs::path& source, const fs::path& target, bool recursive, 
                 bool overwrite, int attributes, const CopyProgress& onProgress) {
     CopyCounter counter;
     counter.total = CountFolderEntries(source, recursive, countWhat);
-    CopyFolderInto(source, target, recursive, countWhat, overwrite, attributes, onProgress,
-                   counter);
+    CopyFolderInto(source, target, recursive, countWhat, overwrite, attributes, onProgress, counter,
+                   nullptr);
     return true;
+}
+
+namespace {
+
+// The file's bytes into `to`; errno tells why when it fails. A read and
+// write loop of our own, as the library's copy reports a full disk only as
+// an input/output error.
+bool CopyBytes(const fs::path& from, const fs::path& to) {
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(in, &st) != 0) {
+        const int err = errno;
+        ::close(in);
+        errno = err;
+        return false;
+    }
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, st.st_mode & 0777);
+    if (out < 0) {
+        const int err = errno;
+        ::close(in);
+        errno = err;
+        return false;
+    }
+    std::vector<char> buffer(1 << 20);
+    bool ok = true;
+    int err = 0;
+    while (ok) {
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            ok = false;
+            err = errno;
+            break;
+        }
+        for (ssize_t done = 0; done < n;) {
+            const ssize_t w =
+                ::write(out, buffer.data() + done, static_cast<std::size_t>(n - done));
+            if (w < 0 && errno == EINTR)
+                continue;
+            if (w < 0) {
+                ok = false;
+                err = errno;
+                break;
+            }
+            done += w;
+        }
+    }
+    ::close(in);
+    if (::close(out) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    errno = err;
+    return ok;
+}
+
+} // namespace
+
+std::optional<TCopyFailure> CopyFileWhole(const fs::path& from, const fs::path& to,
+                                          bool overwrite) {
+    std::error_code ec;
+    if (!overwrite && fs::exists(fs::symlink_status(to, ec)))
+        return std::nullopt;
+    // A link at the target is replaced, never written through.
+    if (fs::is_symlink(fs::symlink_status(to, ec)))
+        fs::remove(to, ec);
+    if (CopyBytes(from, to))
+        return std::nullopt;
+    const std::error_code error(errno, std::generic_category());
+    // A full disk leaves a truncated file behind: it must not pass for the
+    // original. A target the copy never opened keeps its size and stays.
+    std::error_code ignored;
+    if (fs::is_regular_file(fs::symlink_status(to, ignored)) &&
+        fs::file_size(to, ignored) != fs::file_size(from, ignored))
+        fs::remove(to, ignored);
+    return TCopyFailure{to, error};
+}
+
+std::optional<TCopyFailure> CopyFolderWhole(const fs::path& source, const fs::path& target,
+                                            bool recursive, bool overwrite, int attributes) {
+    CopyCounter counter;
+    std::optional<TCopyFailure> failure;
+    CopyFolderInto(source, target, recursive, 0, overwrite, attributes, {}, counter, &failure);
+    return failure;
 }
 
 std::optional<fs::path> CreateUniqueFolder(const fs::path& base, std::string_view prefix,

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace vlm {
@@ -55,6 +56,24 @@ bool CopyFolder(const std::filesystem::path& source, const std::filesystem::path
                 bool recursive, int countWhat, bool overwrite, int attributes,
                 const CopyProgress& onProgress = {});
 
+// A file a copy could not write whole, and the system's reason.
+struct TCopyFailure {
+    std::filesystem::path file;
+    std::error_code error;
+};
+
+// Copies one plain file; a target that was not written whole is removed
+// again. With overwrite false an existing target is kept (not a failure).
+std::optional<TCopyFailure> CopyFileWhole(const std::filesystem::path& from,
+                                          const std::filesystem::path& to, bool overwrite);
+
+// As CopyFolder, but stops at the first file that could not be written
+// whole and tells which and why. Entries that are not plain files or
+// folders (links among them) are left out, as CopyFolder does.
+std::optional<TCopyFailure> CopyFolderWhole(const std::filesystem::path& source,
+                                            const std::filesystem::path& target, bool recursive,
+                                            bool overwrite, int attributes);
+
 // Creates base if missing, then base/prefix, appending a random digit 0..8
 // while a folder of that name exists. The new folder, or nullopt when a
 // creation failed. The prefix is cp1250 text.
@@ -79,6 +98,19 @@ std::string FormatByteSize(std::int64_t size);
 // Applies attribute bits to a file: read-only removes the write permissions,
 // anything else makes the file writable for its owner.
 void ApplyFileAttributes(const std::filesystem::path& file, int attributes);
+
+// A folder's real path, resolved once, and whether a place inside it, as
+// the system resolves it when the place is opened (links followed), still
+// lies inside. A place that does not exist, or a dangling link, leads
+// nowhere and so stays.
+class TFolderBounds {
+public:
+    explicit TFolderBounds(const std::filesystem::path& folder);
+    bool Holds(const std::filesystem::path& place) const;
+
+private:
+    std::filesystem::path real_;
+};
 
 // Real directory (not a link to one).
 bool IsRealFolder(const std::filesystem::path& path);

@@ -4,19 +4,42 @@
 #include "app/IniLang.h"
 #include "app/UserPrompt.h"
 #include "common/Encoding.h"
+#include "common/FileWrite.h"
 #include "common/FilesTools.h"
 #include "export/ItemUrl.h"
 #include "export/VLMProject.h"
 #include "resources/ResourceFolder.h"
 
+#include <cerrno>
 #include <system_error>
 
 namespace fs = std::filesystem;
 
 namespace vlm {
 
+void ThrowCopyFailure(const std::optional<TCopyFailure>& failure) {
+    if (failure)
+        throw EExportWriteFailed(WriteFailedMessage(failure->file) + " (" +
+                                 failure->error.message() + ")");
+}
+
+void WriteWholeOrThrow(const fs::path& file, const std::string& bytes) {
+    if (!WriteFileBytes(file, bytes)) {
+        const std::error_code error(errno, std::generic_category());
+        ThrowCopyFailure(TCopyFailure{file, error});
+    }
+}
+
+TExportResult RunWritingFiles(UserPrompt& prompt, const std::function<TExportResult()>& steps) {
+    try {
+        return steps();
+    } catch (const EExportWriteFailed& e) {
+        return ReportFailure(prompt, e.what());
+    }
+}
+
 void CopyFixedFolder(const fs::path& source, const fs::path& target, bool recursive) {
-    CopyFolder(source, target, recursive, kCountFiles, true, kAttrArchive);
+    ThrowCopyFailure(CopyFolderWhole(source, target, recursive, true, kAttrArchive));
 }
 
 std::vector<std::string> DesignTemplateList(const TVLMProject& project) {
@@ -77,15 +100,6 @@ bool IsInsideFolder(const fs::path& path, const fs::path& folder) {
             return false;
     }
     return true;
-}
-
-TExportResult RefuseResourcesDestination(const fs::path& destination, const fs::path& resourcesDir,
-                                         UserPrompt& prompt) {
-    if (resourcesDir.empty() || !IsInsideFolder(destination, resourcesDir))
-        return TExportResult::Done();
-    return ReportFailure(prompt,
-                         "The output folder cannot lie inside the course's resources folder: " +
-                             PathToCp1250(destination));
 }
 
 std::optional<fs::path> ExportWorkDir(Random& random) {

@@ -6,7 +6,9 @@
 #include "export/ExportResult.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,8 +18,26 @@ class Random;
 class TVLMProject;
 class UserPrompt;
 
+// A file the run could not write whole: the run fails with this message
+// (which file, and the system's reason).
+class EExportWriteFailed : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Throws EExportWriteFailed for the copy's failure, if any.
+void ThrowCopyFailure(const std::optional<struct TCopyFailure>& failure);
+
+// Writes the file or throws EExportWriteFailed with the system's reason.
+void WriteWholeOrThrow(const std::filesystem::path& file, const std::string& bytes);
+
+// Runs a target's steps; a file that could not be written ends the run as a
+// failure, shown once.
+TExportResult RunWritingFiles(UserPrompt& prompt, const std::function<TExportResult()>& steps);
+
 // CopyFolder: recursive (unless told otherwise), overwriting, archive
 // attribute. A missing source copies nothing; the target is made anyway.
+// A file not written whole throws EExportWriteFailed.
 void CopyFixedFolder(const std::filesystem::path& source, const std::filesystem::path& target,
                      bool recursive = true);
 
@@ -44,12 +64,6 @@ TExportResult CheckFolderDestination(const std::filesystem::path& destination, U
 // True when `path` is `folder` or lies below it (both made absolute and
 // normal, links of existing parts resolved).
 bool IsInsideFolder(const std::filesystem::path& path, const std::filesystem::path& folder);
-
-// A run into the course's own resources folder would copy that folder into
-// itself without end: such a destination is refused with a message.
-TExportResult RefuseResourcesDestination(const std::filesystem::path& destination,
-                                         const std::filesystem::path& resourcesDir,
-                                         UserPrompt& prompt);
 
 // A fresh working folder "vlm", "vlm3", "vlm35", ... below the system's
 // temporary folder, the generator seeded from the clock; nothing when it

@@ -3,8 +3,11 @@
 #include "app/SettingsStore.h"
 #include "app/UserPrompt.h"
 #include "common/Encoding.h"
+#include "common/FilesTools.h"
+#include "export/CourseGuard.h"
 #include "export/ExportPipeline.h"
 #include "export/WizardSettings.h"
+#include "project/CoursePaths.h"
 
 #include <algorithm>
 #include <system_error>
@@ -83,19 +86,22 @@ TMediaExportOptions TExportResourcesWizard::Accept(SettingsStore& store) {
     return options;
 }
 
-TExportResources::TExportResources(const fs::path& resourcesDir, UserPrompt& prompt)
-    : resourcesDir_(resourcesDir), prompt_(prompt) {}
+TExportResources::TExportResources(const TProject& project, const TCoursePaths& course,
+                                   UserPrompt& prompt)
+    : project_(project), course_(course), prompt_(prompt) {}
 
 TExportResult TExportResources::Execute(const TMediaExportOptions& options) {
     report_ = {};
     fs::path target = PathFromCp1250(options.destination);
+    if (TExportResult r = GuardExport(project_, course_, target, prompt_); !r.Ok())
+        return r;
     target /= "";
     std::error_code ec;
     fs::create_directories(target, ec);
     if (!fs::is_directory(target, ec))
         return ReportFailure(prompt_, FormatExportMessage("ERROR_SOURCE_DIR_NOT_EXISTS"));
     bool ask = true, overwrite = true;
-    for (const fs::path& file : MediaFiles(resourcesDir_)) {
+    for (const fs::path& file : MediaFiles(course_.CourseResourcesDir)) {
         const fs::path to = target / file.filename();
         const bool exists = fs::exists(fs::symlink_status(to, ec));
         if (exists && ask) {
@@ -125,9 +131,12 @@ TExportResult TExportResources::Execute(const TMediaExportOptions& options) {
             ++report_.kept;
             continue;
         }
-        ec.clear();
-        fs::copy_file(file, to, fs::copy_options::overwrite_existing, ec);
-        ec ? ++report_.failed : ++report_.copied;
+        if (auto failed = CopyFileWhole(file, to, true)) {
+            ++report_.failed;
+            return ReportFailure(prompt_, WriteFailedMessage(failed->file) + " (" +
+                                              failed->error.message() + ")");
+        }
+        ++report_.copied;
     }
     return TExportResult::Done();
 }

@@ -10,6 +10,9 @@
 
 namespace vlm {
 
+class TProject;
+struct TCoursePaths;
+
 class SettingsStore;
 class UserPrompt;
 
@@ -44,16 +47,17 @@ struct TMediaExportReport {
 
 class TExportResources {
 public:
-    TExportResources(const std::filesystem::path& resourcesDir, UserPrompt& prompt);
+    TExportResources(const TProject& project, const TCoursePaths& course, UserPrompt& prompt);
 
     // Copies the media files into the destination, which is created with its
     // parents. Cancel on a question ends the copying (Cancelled, the files
-    // copied so far stay).
+    // copied so far stay). A file not written whole ends it as a failure.
     TExportResult Execute(const TMediaExportOptions& options);
     const TMediaExportReport& Report() const { return report_; }
 
 private:
-    std::filesystem::path resourcesDir_;
+    const TProject& project_;
+    const TCoursePaths& course_;
     UserPrompt& prompt_;
     TMediaExportReport report_;
 };

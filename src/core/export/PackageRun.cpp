@@ -12,9 +12,10 @@ TWorkFolder::~TWorkFolder() {
 }
 
 TExportResult PackPackage(const std::filesystem::path& folder,
-                          const std::filesystem::path& packageFile, UserPrompt& prompt) {
+                          const std::filesystem::path& packageFile, UserPrompt& prompt,
+                          bool replace) {
     std::string reason;
-    if (PackFolder(folder, packageFile, &reason))
+    if (PackFolder(folder, packageFile, &reason, replace))
         return TExportResult::Done();
     return ReportFailure(prompt, WriteFailedMessage(packageFile) + " (" + reason + ")");
 }

@@ -25,7 +25,10 @@ private:
 
 // Packs the folder into the package file; a failure is reported (the
 // archiver's reason included) and makes the run fail.
+// With `replace` the old package's entries are dropped; either way the old
+// package stays until the new one is whole.
 TExportResult PackPackage(const std::filesystem::path& folder,
-                          const std::filesystem::path& packageFile, UserPrompt& prompt);
+                          const std::filesystem::path& packageFile, UserPrompt& prompt,
+                          bool replace);
 
 } // namespace vlm

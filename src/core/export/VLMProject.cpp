@@ -8,6 +8,7 @@
 #include "common/FilesTools.h"
 #include "common/IniFile.h"
 #include "export/AICCRegFiles.h"
+#include "export/ExportPipeline.h"
 #include "export/ItemUrl.h"
 #include "export/TreeScript.h"
 #include "lexicon/LexiconExport.h"
@@ -26,10 +27,6 @@ namespace vlm {
 namespace {
 
 constexpr const char* kLmsPlaceholder = "<!-- jscript:LMSManager //-->";
-
-void CopyTree(const fs::path& source, const fs::path& target) {
-    CopyFolder(source, target, true, kCountFiles, true, kAttrArchive);
-}
 
 } // namespace
 
@@ -72,7 +69,11 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
     fs::create_directories(pages, ec);
     // The course's media are most of the bytes: they are copied while the
     // pages are built, into a folder no page or document is written to.
-    std::jthread resources([&] { CopyTree(course_.CourseResourcesDir, pages / "resources"); });
+    std::optional<TCopyFailure> resourcesFailure;
+    std::jthread resources([&] {
+        resourcesFailure = CopyFolderWhole(course_.CourseResourcesDir, pages / "resources", true,
+                                           true, kAttrArchive);
+    });
     for (const auto& entry : project_.Items) {
         const TProjectItem& item = *entry;
         bool ok = true;
@@ -92,14 +93,16 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
         if (!ok)
             report.skippedIds.push_back(item.Id);
     }
-    CopyTree(program_.ProgramDir / "components" / "api", pages / "api");
     resources.join();
+    ThrowCopyFailure(resourcesFailure);
+    CopyFixedFolder(program_.ProgramDir / "components" / "api", pages / "api");
     return report;
 }
 
 bool TVLMProject::ExportPage(const TProjectItem& item, const fs::path& outputRoot,
                              const std::string& pageTemplate, THTMLTemplate& page,
                              const LmsFilter& filter) {
+    const fs::path folder = outputRoot / "pages" / PageFolderName(item.Id);
     try {
         page.SetContent(pageTemplate);
         page.SetPageIndex(item.Position);
@@ -109,16 +112,18 @@ bool TVLMProject::ExportPage(const TProjectItem& item, const fs::path& outputRoo
         if (filter)
             page.SetContent(filter(page.GetContent()));
         page.CleanUp();
-        // A plain write: the output is made anew, so the safe replace of the
-        // page template (a synced temporary file per page) only costs time.
-        const fs::path folder = outputRoot / "pages" / PageFolderName(item.Id);
-        std::error_code ec;
-        fs::create_directories(folder, ec);
-        return WriteFileBytes(folder / "_page.html", page.GetContent());
     } catch (const std::exception&) {
         // One page that cannot be read or built does not stop the export.
         return false;
     }
+    // A plain write: the output is made anew, so the safe replace of the
+    // page template (a synced temporary file per page) only costs time. A
+    // page not written whole (a full disk) ends the export.
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    const fs::path file = folder / "_page.html";
+    WriteWholeOrThrow(file, page.GetContent());
+    return true;
 }
 
 bool TVLMProject::CopyDocument(const TProjectItem& item, const fs::path& outputRoot) const {
@@ -133,15 +138,14 @@ bool TVLMProject::CopyDocument(const TProjectItem& item, const fs::path& outputR
     if (fs::symlink_status(source, ec).type() != fs::file_type::regular)
         return false;
     fs::create_directories(folder, ec);
-    const fs::path target = folder / name;
-    if (fs::exists(fs::symlink_status(target, ec)))
-        return true; // a document already there is kept
-    return fs::copy_file(source, target, fs::copy_options::none, ec) && !ec;
+    // A document already there is kept; one not written whole ends the export.
+    ThrowCopyFailure(CopyFileWhole(source, folder / name, false));
+    return true;
 }
 
 bool TVLMProject::CopyLmsRequest(const fs::path& outputRoot, const LmsFilter& filter) const {
     const fs::path target = outputRoot / "pages" / "lmsrequest";
-    CopyTree(program_.ProgramDir / "exports" / "lmsrequest", target);
+    CopyFixedFolder(program_.ProgramDir / "exports" / "lmsrequest", target);
     if (!filter)
         return true;
     const fs::path page = target / "lmsrequest.html";
@@ -149,7 +153,10 @@ bool TVLMProject::CopyLmsRequest(const fs::path& outputRoot, const LmsFilter& fi
     if (!fs::is_regular_file(page, ec))
         return true;
     const auto text = ReadFileBytes(page);
-    return text && WriteFileBytes(page, filter(*text));
+    if (!text)
+        return false;
+    WriteWholeOrThrow(page, filter(*text));
+    return true;
 }
 
 bool TVLMProject::WriteTreeScript(const fs::path& file) const {

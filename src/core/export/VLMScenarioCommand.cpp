@@ -4,6 +4,7 @@
 #include "common/Encoding.h"
 #include "common/FileWrite.h"
 #include "common/FilesTools.h"
+#include "export/CourseGuard.h"
 #include "export/ExportPipeline.h"
 #include "render/PageOutputs.h"
 #include "render/PageRenderer.h"
@@ -45,12 +46,15 @@ bool TVLMScenarioCommand::WriteScenarioReport(const fs::path& rtfTemplate,
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
-    return WriteFileBytes(outputFile, text);
+    // Whole or not at all: the report replaces an older one only when written.
+    return WriteFileAtomic(outputFile, text);
 }
 
 TExportResult TVLMScenarioCommand::Execute(const TScenarioOptions& options) {
     TProgressCloser closer(env_.progress);
     const fs::path file = PathFromCp1250(options.destination);
+    if (TExportResult r = GuardExport(env_.project, env_.course, file, env_.prompt); !r.Ok())
+        return r;
     std::error_code ec;
     if (fs::is_directory(file.parent_path(), ec)) {
         if (fs::exists(file, ec)) {
@@ -59,8 +63,6 @@ TExportResult TVLMScenarioCommand::Execute(const TScenarioOptions& options) {
                                        DialogType::Confirmation, kButtonsYesNoCancel);
             if (answer != mrYes && answer != mrNo)
                 return TExportResult::Cancelled();
-            if (answer == mrYes)
-                fs::remove(file, ec);
         }
     } else {
         fs::create_directories(file.parent_path(), ec);

@@ -4,6 +4,7 @@
 #include "app/VLMVars.h"
 #include "common/Encoding.h"
 #include "common/FilesTools.h"
+#include "export/CourseGuard.h"
 #include "export/ExportPipeline.h"
 #include "export/ImsManifest.h"
 #include "export/PackageRun.h"
@@ -14,7 +15,8 @@ namespace vlm {
 
 namespace fs = std::filesystem;
 
-TExportResult ConfirmExistingPackage(const fs::path& file, UserPrompt& prompt) {
+TExportResult ConfirmExistingPackage(const fs::path& file, UserPrompt& prompt, bool& replace) {
+    replace = false;
     std::error_code ec;
     if (!fs::exists(file, ec))
         return TExportResult::Done();
@@ -22,11 +24,9 @@ TExportResult ConfirmExistingPackage(const fs::path& file, UserPrompt& prompt) {
                                          DialogType::Confirmation, kButtonsYesNoCancel);
     if (answer == mrNo)
         return TExportResult::Done();
-    if (answer != mrYes)
-        return TExportResult::Cancelled();
-    if (!fs::remove(file, ec) || ec)
-        return ReportFailure(prompt, WriteFailedMessage(file));
-    return TExportResult::Done();
+    // Replaced, but the old package stays until the new one is whole (see PackFolder).
+    replace = answer == mrYes;
+    return replace ? TExportResult::Done() : TExportResult::Cancelled();
 }
 
 TExportResult PreparePackageFolders(const fs::path& file, Random& random, UserPrompt& prompt,
@@ -48,17 +48,22 @@ TVLMScorm11Command::TVLMScorm11Command(const TExportEnvironment& env, Random& ra
 
 TExportResult TVLMScorm11Command::Execute(const TScormOptions& options) {
     TProgressCloser closer(env_.progress);
-    const fs::path file = PathFromCp1250(options.destination);
-    if (TExportResult r = ConfirmExistingPackage(file, env_.prompt); !r.Ok())
-        return r;
-    env_.progress.SetMax(6);
-    fs::path workDir;
-    if (TExportResult r = PreparePackageFolders(file, random_, env_.prompt, workDir); !r.Ok())
-        return r;
-    TWorkFolder work(workDir);
-    if (TExportResult r = Assemble(work.Path(), options); !r.Ok())
-        return r;
-    return PackPackage(work.Path(), file, env_.prompt);
+    return RunWritingFiles(env_.prompt, [&]() -> TExportResult {
+        const fs::path file = PathFromCp1250(options.destination);
+        if (TExportResult r = GuardExport(env_.project, env_.course, file, env_.prompt); !r.Ok())
+            return r;
+        bool replace = false;
+        if (TExportResult r = ConfirmExistingPackage(file, env_.prompt, replace); !r.Ok())
+            return r;
+        env_.progress.SetMax(6);
+        fs::path workDir;
+        if (TExportResult r = PreparePackageFolders(file, random_, env_.prompt, workDir); !r.Ok())
+            return r;
+        TWorkFolder work(workDir);
+        if (TExportResult r = Assemble(work.Path(), options); !r.Ok())
+            return r;
+        return PackPackage(work.Path(), file, env_.prompt, replace);
+    });
 }
 
 TExportResult TVLMScorm11Command::Assemble(const fs::path& root, const TScormOptions& options) {

@@ -30,9 +30,11 @@ private:
     TExportPagesReport pages_;
 };
 
-// Confirms replacing an existing package (Yes, No, Cancel); Yes deletes it.
-// Cancelled, Failed (it cannot be deleted) or Done.
-TExportResult ConfirmExistingPackage(const std::filesystem::path& file, UserPrompt& prompt);
+// Confirms replacing an existing package (Yes, No, Cancel): Yes sets
+// `replace` (the new package takes its place once whole), No adds to it.
+// Cancelled or Done.
+TExportResult ConfirmExistingPackage(const std::filesystem::path& file, UserPrompt& prompt,
+                                     bool& replace);
 
 // Makes the package's folder and a fresh working folder; Failed when either
 // cannot be made.

@@ -3,6 +3,7 @@
 #include "app/UserPrompt.h"
 #include "app/VLMVars.h"
 #include "common/Encoding.h"
+#include "export/CourseGuard.h"
 #include "export/ExportPipeline.h"
 #include "export/ImsManifest.h"
 #include "export/PackageRun.h"
@@ -20,18 +21,21 @@ TVLMServerCommand::TVLMServerCommand(const TExportEnvironment& env, Random& rand
 
 TExportResult TVLMServerCommand::Execute(const TServerOptions& options) {
     TProgressCloser closer(env_.progress);
-    const fs::path file = PathFromCp1250(options.destination);
-    std::error_code ec;
-    if (fs::exists(file, ec) && !fs::remove(file, ec))
-        return ReportFailure(env_.prompt, WriteFailedMessage(file));
-    env_.progress.SetMax(4);
-    fs::path workDir;
-    if (TExportResult r = PreparePackageFolders(file, random_, env_.prompt, workDir); !r.Ok())
-        return r;
-    TWorkFolder work(workDir);
-    if (TExportResult r = Assemble(work.Path()); !r.Ok())
-        return r;
-    return PackPackage(work.Path(), file, env_.prompt);
+    return RunWritingFiles(env_.prompt, [&]() -> TExportResult {
+        const fs::path file = PathFromCp1250(options.destination);
+        // An existing package was confirmed by the wizard; it is replaced when
+        // the new one is whole.
+        if (TExportResult r = GuardExport(env_.project, env_.course, file, env_.prompt); !r.Ok())
+            return r;
+        env_.progress.SetMax(4);
+        fs::path workDir;
+        if (TExportResult r = PreparePackageFolders(file, random_, env_.prompt, workDir); !r.Ok())
+            return r;
+        TWorkFolder work(workDir);
+        if (TExportResult r = Assemble(work.Path()); !r.Ok())
+            return r;
+        return PackPackage(work.Path(), file, env_.prompt, true);
+    });
 }
 
 TExportResult TVLMServerCommand::Assemble(const fs::path& root) {

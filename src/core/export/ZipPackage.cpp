@@ -64,7 +64,7 @@ bool IsStoredExtension(std::string_view fileName) {
     return std::find(kStored.begin(), kStored.end(), ext) != kStored.end();
 }
 
-bool PackFolder(const fs::path& root, const fs::path& archive, std::string* error) {
+bool PackFolder(const fs::path& root, const fs::path& archive, std::string* error, bool replace) {
     std::string reason;
     const auto fail = [&](std::string text) {
         if (error)
@@ -75,7 +75,9 @@ bool PackFolder(const fs::path& root, const fs::path& archive, std::string* erro
     if (!Collect(root, entries, reason))
         return fail(reason);
     int code = 0;
-    zip_t* zip = zip_open(archive.c_str(), ZIP_CREATE, &code);
+    // Truncated, never removed first: the archiver writes a temporary file
+    // beside the archive and puts it over the old one only when it is whole.
+    zip_t* zip = zip_open(archive.c_str(), replace ? ZIP_CREATE | ZIP_TRUNCATE : ZIP_CREATE, &code);
     if (!zip) {
         zip_error_t e;
         zip_error_init_with_code(&e, code);

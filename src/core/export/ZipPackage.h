@@ -16,8 +16,9 @@ bool IsStoredExtension(std::string_view fileName);
 // existing archive is kept and entries of the same names are replaced. The
 // archive is written only when everything was added; false (with the
 // archiver's reason in `error`) otherwise, and an existing archive then stays
-// as it was.
+// as it was. With `replace` the old entries are dropped, but the old archive
+// is still replaced only by a whole new one.
 bool PackFolder(const std::filesystem::path& root, const std::filesystem::path& archive,
-                std::string* error = nullptr);
+                std::string* error = nullptr, bool replace = false);
 
 } // namespace vlm

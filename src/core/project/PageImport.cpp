@@ -56,6 +56,13 @@ void ImportDesignedPage(const TImportChoice& choice, const TPagePicker& picker,
     const fs::path source = choice.TargetPath();
     if (choice.ChosenTarget.empty() || !CopyableFrom(source))
         return;
+    // The other course's media folder may itself be a link out of that course.
+    const fs::path media = picker.Paths().CourseDir / "resources";
+    if (!TFolderBounds(picker.Paths().CourseDir).Holds(media)) {
+        context.prompt.MessageBox({}, LangText("ERROR_IMPORT_LINK_OUT_OF_COURSE"),
+                                  DialogType::Error, kButtonsOK);
+        return;
+    }
     if (!SameFolder(source.parent_path(), folder))
         TDirCopy(context.progress).CopyTree(source.parent_path(), folder);
     context.resources.MergePageResources(context.page, source, folder / kPageFileName,

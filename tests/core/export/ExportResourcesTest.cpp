@@ -18,7 +18,7 @@ struct MediaRun : ExportCourse {
     }
     void Existing(const char* file) { EXPECT_TRUE(WriteFileBytes(out / file, "old")); }
     TExportResult Run() {
-        TExportResources command(course.CourseResourcesDir, prompt);
+        TExportResources command(project, course, prompt);
         TExportResult r = command.Execute({out.string()});
         report = command.Report();
         return r;

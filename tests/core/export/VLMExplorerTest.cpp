@@ -72,7 +72,7 @@ TEST(ExplorerExport, TheProjectFolderIsRefusedButASubFolderIsNot) {
         EXPECT_FALSE(fs::exists(c.dir / "pages"));
     }
     ExplorerRun c("explorer_sub");
-    c.out = c.dir / "course" / "export";
+    c.out = c.dir / "export";
     EXPECT_TRUE(c.Run().Ok());
     EXPECT_TRUE(fs::exists(c.out / "ds_tree.html"));
 }

@@ -1,4 +1,9 @@
 #include "export/VLMProject.h"
+#include "export/ExportPipeline.h"
+
+#include <gmock/gmock.h>
+
+#include <cstring>
 
 #include "ExportTestSupport.h"
 
@@ -90,17 +95,22 @@ TEST(ExportPages, DocumentNamesThatAreNotPlainNamesAreSkipped) {
     EXPECT_FALSE(fs::exists(c.out / "secret.txt"));
 }
 
-TEST(ExportPages, APageThatCannotBeWrittenIsSkippedAndTheOthersGoOn) {
+// A page the export could not write is a failed export, told with the
+// file and the system's reason, not a page quietly missing.
+TEST(ExportPages, APageThatCannotBeWrittenEndsTheExport) {
     PagesCourse c("pages_blocked");
     // A folder stands where the page would be written.
     c.Add("Blocked", 6, 11, 1, ptContent);
     c.WritePage(11);
-    fs::create_directories(c.out / "pages" / "p00011" / "_page.html");
-    const TExportPagesReport report = c.vlm.ExportPages(c.out, 4, {});
-    EXPECT_EQ(report.pagesWritten, 1);
-    EXPECT_EQ(report.skippedIds, (std::vector<int>{11}));
-    EXPECT_TRUE(fs::exists(c.out / "pages" / "p00012" / "_page.html"));
-    EXPECT_TRUE(fs::exists(c.out / "pages" / "resources" / "pic.png"));
+    const fs::path blocked = c.out / "pages" / "p00011" / "_page.html";
+    fs::create_directories(blocked);
+    try {
+        c.vlm.ExportPages(c.out, 4, {});
+        ADD_FAILURE() << "the export went on";
+    } catch (const EExportWriteFailed& e) {
+        EXPECT_THAT(e.what(), ::testing::HasSubstr(blocked.string()));
+        EXPECT_THAT(e.what(), ::testing::HasSubstr(std::strerror(EISDIR)));
+    }
 }
 
 TEST(VLMProject, DesignFoldersAndConfigValues) {

@@ -318,6 +318,19 @@ TEST_F(PageImport, LinksInThePickedPageFolderBringNothingIn) {
     }
 }
 
+// The other course's media folder leads elsewhere: nothing is taken from
+// it, the author is told, and the page comes without its files.
+TEST_F(PageImport, AMediaFolderLinkedOutOfTheOtherCourseIsNotRead) {
+    Write("gdzies/foto.png", "stolen");
+    fs::remove_all(dir_ / "inny" / "resources");
+    fs::create_directory_symlink(dir_ / "gdzies", dir_ / "inny" / "resources");
+    ASSERT_TRUE(ImportPage(P(), Context(), Steps(other_, 0)));
+    EXPECT_TRUE(FilesBelow(PDir()).empty());
+    EXPECT_EQ(FilesBelow(dir_ / "kurs" / "resources"), (std::set<std::string>{"logo.png"}));
+    ASSERT_EQ(prompt_.calls.size(), 1u);
+    EXPECT_EQ(prompt_.calls[0].type, DialogType::Error);
+}
+
 TEST_F(PageImport, ReplaceQuestionGuardsAnExistingPage) {
     Write("kurs/p00002/_page.xmp", PageWithImage("stare.png"));
     Write("kurs/p00002/stare.txt", "old");
