@@ -169,6 +169,51 @@ std::string ReplaceSpan(std::string_view text, std::string_view open, std::strin
     return out;
 }
 
+std::string HtmlEscape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        switch (ch) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += ch;
+        }
+    }
+    return out;
+}
+
+std::string HtmlUnescape(std::string_view text) {
+    static constexpr std::pair<std::string_view, char> kEntities[] = {
+        {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        bool replaced = false;
+        if (text[i] == '&')
+            for (const auto& [entity, ch] : kEntities)
+                if (text.substr(i, entity.size()) == entity) {
+                    out += ch;
+                    i += entity.size();
+                    replaced = true;
+                    break;
+                }
+        if (!replaced)
+            out += text[i++];
+    }
+    return out;
+}
+
 bool ListContains(const StringList& list, std::string_view text) {
     for (const std::string& item : list)
         if (item == text)

@@ -73,6 +73,13 @@ std::string ReplaceEvery(std::string_view text, std::string_view pattern,
 std::string ReplaceSpan(std::string_view text, std::string_view open, std::string_view close,
                         std::string_view replacement);
 
+// "&", "<", ">" and the double quote as entities; nothing else changes.
+std::string HtmlEscape(std::string_view text);
+
+// The inverse of HtmlEscape: those four entities back to their characters,
+// in one pass; anything else stays as written.
+std::string HtmlUnescape(std::string_view text);
+
 bool ListContains(const StringList& list, std::string_view text);
 
 // The lines of a text (CR LF, LF or CR breaks); a break at the very end adds no empty line.

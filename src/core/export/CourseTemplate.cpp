@@ -95,7 +95,11 @@ TCourseTemplate::TCourseTemplate(const TProject& project, const TCoursePaths& co
                                  const TjanXMLNode* definitions, UserPrompt& prompt,
                                  Progress& progress, const Clock& clock)
     : project_(project), course_(course), definitions_(definitions), prompt_(prompt),
-      progress_(progress), clock_(clock) {}
+      progress_(progress), clock_(clock) {
+    // The first item of a position stands for it, as FindByPosition finds it.
+    for (const auto& item : project_.Items)
+        byPosition_.emplace(item->Position, item.get());
+}
 
 void TCourseTemplate::LoadTemplates(const std::filesystem::path& rtfFile,
                                     const std::filesystem::path& iniFile) {
@@ -113,16 +117,27 @@ void TCourseTemplate::LoadTemplates(const std::filesystem::path& rtfFile,
 }
 
 std::string TCourseTemplate::ChapterPath(const TProjectItem& item) const {
-    std::string path = item.Name;
-    // Parents stand before their children; the bound ends a malformed chain.
+    constexpr int kMaxLevels = 32;
+    std::vector<const std::string*> names{&item.Name};
+    // Parents stand before their children, so positions fall and the chain
+    // ends; a line per page a deep tree long would make the report grow
+    // with the square of its depth.
     const TProjectItem* at = &item;
-    for (int guard = project_.ItemCount();
-         guard > 0 && at->ParentPosition > 0 && at->ParentPosition < at->Position; --guard) {
-        at = project_.FindByPosition(at->ParentPosition);
+    bool cut = false;
+    while (at->ParentPosition > 0 && at->ParentPosition < at->Position) {
+        const auto found = byPosition_.find(at->ParentPosition);
+        at = found != byPosition_.end() ? found->second : nullptr;
         if (!at)
             break;
-        path = at->Name + "/" + path;
+        if (static_cast<int>(names.size()) == kMaxLevels) {
+            cut = true;
+            break;
+        }
+        names.push_back(&at->Name);
     }
+    std::string path = cut ? ".../" : "";
+    for (auto it = names.rbegin(); it != names.rend(); ++it)
+        path += **it + (std::next(it) == names.rend() ? "" : "/");
     return path;
 }
 
@@ -214,9 +229,10 @@ StringList TCourseTemplate::Build(const std::filesystem::path& reportFolder,
     int counter = 0;
     for (int position = 0; position <= project_.ItemCount(); ++position) {
         progress_.SetPosition(position);
-        const TProjectItem* item = project_.FindByPosition(position);
-        if (!item)
+        const auto found = byPosition_.find(position);
+        if (found == byPosition_.end())
             continue;
+        const TProjectItem* item = found->second;
         StringList block;
         std::string picture;
         if (item->PageType == ptContent) {

@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 namespace vlm {
 
@@ -49,7 +50,8 @@ public:
     // The report's lines; screenshots go to reportFolder/images/<n>.jpg.
     StringList Build(const std::filesystem::path& reportFolder, const TPageShot& shot);
 
-    // "R/C/P": the names from the root down to the item.
+    // "R/C/P": the names from the root down to the item; past 32 levels
+    // only the nearest 32, after ".../".
     std::string ChapterPath(const TProjectItem& item) const;
 
 private:
@@ -67,6 +69,9 @@ private:
     const Clock& clock_;
     Blocks blocks_;
     std::optional<TIniFile> ini_;
+    // The items by position, made once: a lookup per step of a walk up a
+    // deep tree would make the report cubic in the depth.
+    std::unordered_map<int, const TProjectItem*> byPosition_;
 };
 
 } // namespace vlm

@@ -98,21 +98,41 @@ void TImsManifest::ScoreLines(StringList& out, const TProjectItem& item, int ind
                   "</groups>");
 }
 
-void TImsManifest::ItemLines(StringList& out, const TProjectItem& item, int indent, bool isRoot,
-                             TManifestVariant variant) {
-    const auto children = ChildrenOf(item);
-    const bool chapter = !children.empty();
-    std::string open = Tabs(indent) + "<item identifier=" + Quoted(item.Stamp);
-    if (!chapter || HasContent(item))
-        open += " identifierref=" + Quoted(Ref(item));
-    out.push_back(open + ">");
-    const int titleIndent = isRoot ? (chapter ? 3 : 4) : (chapter ? indent + 1 : indent);
-    out.push_back(Tabs(titleIndent) + "<title>" + HtmlEscape(item.Name) + "</title>");
-    if (variant != TManifestVariant::Scorm)
-        ScoreLines(out, item, indent);
-    for (const TProjectItem* child : children)
-        ItemLines(out, *child, indent + 1, false, variant);
-    out.push_back(Tabs(indent) + "</item>");
+void TImsManifest::ItemLines(StringList& out, const TProjectItem& root, int rootIndent,
+                             bool rootIsRoot, TManifestVariant variant) {
+    // A stack instead of recursion: a course tree thousands of levels deep
+    // must not exhaust the call stack.
+    struct Frame {
+        const TProjectItem* item;
+        int indent;
+        std::vector<const TProjectItem*> children;
+        std::size_t next = 0;
+    };
+    std::vector<Frame> stack;
+    const auto open = [&](const TProjectItem& item, int indent, bool isRoot) {
+        std::vector<const TProjectItem*> children = ChildrenOf(item);
+        const bool chapter = !children.empty();
+        std::string line = Tabs(indent) + "<item identifier=" + Quoted(HtmlEscape(item.Stamp));
+        if (!chapter || HasContent(item))
+            line += " identifierref=" + Quoted(Ref(item));
+        out.push_back(line + ">");
+        const int titleIndent = isRoot ? (chapter ? 3 : 4) : (chapter ? indent + 1 : indent);
+        out.push_back(Tabs(titleIndent) + "<title>" + HtmlEscape(item.Name) + "</title>");
+        if (variant != TManifestVariant::Scorm)
+            ScoreLines(out, item, indent);
+        stack.push_back({&item, indent, std::move(children)});
+    };
+    open(root, rootIndent, rootIsRoot);
+    while (!stack.empty()) {
+        Frame& top = stack.back();
+        if (top.next < top.children.size()) {
+            const TProjectItem* child = top.children[top.next++];
+            open(*child, top.indent + 1, false);
+            continue;
+        }
+        out.push_back(Tabs(top.indent) + "</item>");
+        stack.pop_back();
+    }
 }
 
 void TImsManifest::PageFiles(const TProjectItem& item, TManifestVariant variant,
@@ -156,7 +176,7 @@ StringList TImsManifest::ManifestLines(TManifestVariant variant, const std::stri
     out.push_back("xmlns=" + Quoted(kNsImsCp));
     out.push_back("xmlns:adlcp=" + Quoted(kNsAdlCp));
     out.push_back("xmlns:xsi=" + Quoted(kNsXsi));
-    out.push_back("xsi:schemaLocation=" + Quoted(schemaLocation) + ">");
+    out.push_back("xsi:schemaLocation=" + Quoted(HtmlEscape(schemaLocation)) + ">");
     out.push_back(Tabs(1) + "<organizations default=" + Quoted("t001") + ">");
     out.push_back(Tabs(2) + "<organization identifier=" + Quoted("t001") + ">");
     for (const TProjectItem* item : SortedItems(project_))

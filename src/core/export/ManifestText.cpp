@@ -1,5 +1,7 @@
 #include "export/ManifestText.h"
 
+#include <algorithm>
+
 namespace vlm {
 
 std::string DefaultSchemaLocation() {
@@ -7,32 +9,11 @@ std::string DefaultSchemaLocation() {
            kNsAdlCp + " adlcp_rootv1p2.xsd";
 }
 
-std::string HtmlEscape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char ch : text) {
-        switch (ch) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += ch;
-        }
-    }
-    return out;
-}
-
 std::string Tabs(int n) {
-    return std::string(n > 0 ? static_cast<std::size_t>(n) : 0u, '\t');
+    // Indentation is for people: past this depth it would only make a deep
+    // tree's file grow with the square of its depth.
+    constexpr int kMaxTabs = 64;
+    return std::string(static_cast<std::size_t>(std::clamp(n, 0, kMaxTabs)), '\t');
 }
 
 std::string Quoted(std::string_view text) {

@@ -1,6 +1,8 @@
 #pragma once
 // Names and small text rules shared by the manifest and metadata files.
 
+#include "common/StringRoutines.h" // HtmlEscape
+
 #include <string>
 #include <string_view>
 
@@ -14,10 +16,7 @@ inline constexpr const char* kNsXsi = "http://www.w3.org/2001/XMLSchema-instance
 // The three namespaces, each followed by its schema file.
 std::string DefaultSchemaLocation();
 
-// "&", "<", ">" and the double quote as entities; nothing else changes.
-std::string HtmlEscape(std::string_view text);
-
-// n tab characters.
+// n tab characters, at most 64.
 std::string Tabs(int n);
 
 // A double-quoted value: q + text + q.

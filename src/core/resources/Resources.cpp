@@ -1,5 +1,7 @@
 #include "resources/Resources.h"
 
+#include "common/StringRoutines.h"
+
 #include "page/janXMLTree.h"
 #include "resources/FileDigest.h"
 #include "resources/ProjectError.h"
@@ -32,7 +34,8 @@ void TProjectResources::ReadItems(const TjanXMLNode* resources) {
         if (node->TryGetAttribute("fileName", name) && node->TryGetAttribute("fileSize", size) &&
             node->TryGetAttribute("id", id) && node->TryGetAttribute("hash", hash)) {
             auto item = std::make_unique<TProjectResourcesItem>();
-            item->fileName = LowerName(name);
+            // Written escaped; an older register wrote names as they were.
+            item->fileName = LowerName(HtmlUnescape(name));
             item->fileSize = size;
             item->hash = hash;
             items_.push_back(std::move(item));
@@ -53,7 +56,9 @@ void TProjectResources::WriteItems(TjanXMLNode* resources) const {
         throw ETProjectError("Node cannot be null");
     for (const auto& item : items_) {
         TjanXMLNode* node = resources->AddChild("resource");
-        node->AddAttribute("fileName", item->fileName);
+        // The tree writes values as they are: a quote or "<" in a name would
+        // leave the register unreadable.
+        node->AddAttribute("fileName", HtmlEscape(item->fileName));
         node->AddAttribute("fileSize", item->fileSize);
         node->AddAttribute("hash", item->hash);
     }

@@ -315,5 +315,51 @@ TEST(AnswerStripTest, OnlyTheFirstBlockAfterItsOpeningMarker) {
         EXPECT_EQ(StripAnswerBlock(c.in), c.out) << c.in;
 }
 
+// Values from the project file are escaped wherever they stand in the
+// manifest, so a crafted stamp or schema location cannot break it.
+TEST(ImsManifestTest, CraftedValuesLeaveEveryManifestWellFormed) {
+    if (!HasProgram("xmllint"))
+        GTEST_SKIP() << "xmllint is not installed";
+    MemoryCourse c;
+    c.Add("Root & <co>", 1, 0, ptContent).Stamp = "id_\"><x a='";
+    c.Add("Leaf", 2, 1, ptNone).Stamp = "id_&amp;<";
+    c.Page(1, "type=\"Exercise\" masteryScore=\"1\"");
+    for (TManifestVariant variant :
+         {TManifestVariant::Scorm, TManifestVariant::Server, TManifestVariant::Exam}) {
+        TImsManifest manifest(c.project, c.dir.path(), c.prompt);
+        std::string text;
+        for (const std::string& line : manifest.ManifestLines(variant, "a\" b='<c>'"))
+            text += line + "\n";
+        // The declaration names the encoding of the file it is written to.
+        text = text.substr(text.find('\n') + 1);
+        WriteFileBytes(c.dir / "m.xml", text);
+        EXPECT_EQ(RunCommand("xmllint --nonet --noout '" + (c.dir / "m.xml").string() +
+                             "' >/dev/null 2>&1"),
+                  0)
+            << text;
+        EXPECT_NE(text.find("identifier=\"id_&quot;&gt;&lt;x a='\""), std::string::npos);
+    }
+}
+
+// A tree tens of thousands of levels deep is written without recursion and
+// with its indentation bounded, so the file grows with the item count.
+TEST(ImsManifestTest, AVeryDeepTreeIsWrittenWhole) {
+    MemoryCourse c;
+    constexpr int kDepth = 30000;
+    for (int position = 1; position <= kDepth; ++position)
+        c.Add("P", position, position - 1, ptNone);
+    TImsManifest manifest(c.project, c.dir.path(), c.prompt);
+    const StringList lines = manifest.ManifestLines(TManifestVariant::Scorm, "LOC");
+    std::size_t opened = 0, closed = 0, longest = 0;
+    for (const std::string& line : lines) {
+        opened += line.find("<item ") != std::string::npos;
+        closed += line.find("</item>") != std::string::npos;
+        longest = std::max(longest, line.size());
+    }
+    EXPECT_EQ(opened, static_cast<std::size_t>(kDepth));
+    EXPECT_EQ(closed, static_cast<std::size_t>(kDepth));
+    EXPECT_LT(longest, 200u);
+}
+
 } // namespace
 } // namespace vlm::test

@@ -70,6 +70,20 @@ TEST_F(Register, SavesThreeAttributesInOrderAndItsOwnFileLoadsEmpty) {
     EXPECT_EQ(reg.Count(), 0);
 }
 
+// A name may hold what XML reserves; the register stays well-formed and a
+// hand-written entry with the escaped name reads back as the file's name.
+TEST_F(Register, NamesWithMarkupCharactersAreEscaped) {
+    dir.Write("resources/a\"b&c<d>.png", "abc");
+    reg.Refresh(res, progress);
+    reg.Save(dir / "resources.xml");
+    const std::string text = test::ReadAll(dir / "resources.xml");
+    EXPECT_NE(text.find("fileName=\"a&quot;b&amp;c&lt;d&gt;.png\""), std::string::npos) << text;
+    dir.Write("resources.xml", "<resources><resource fileName=\"a&quot;b&amp;c&lt;d&gt;.png\" "
+                               "fileSize=\"3\" id=\"\" hash=\"H\" /></resources>");
+    reg.Load(dir / "resources.xml");
+    EXPECT_EQ(Names(), std::vector<std::string>{"a\"b&c<d>.png"});
+}
+
 TEST_F(Register, LoadTakesOnlyCompleteEntriesAndLowersNames) {
     dir.Write(
         "resources.xml",
