@@ -1,5 +1,6 @@
 // What the exported pages of a course hold, read from the real exports: the
-// exam package keeps its correct answers out of the pages.
+// exam package keeps its correct answers out of the pages, and every target
+// fills what an element lacks with its class default.
 
 #include "CliTestSupport.h"
 
@@ -40,6 +41,14 @@ std::set<std::string> QuestionClasses() {
 std::string Narrow(std::string bytes) {
     std::erase(bytes, '\0');
     return bytes;
+}
+
+// The part of a page script from `start` to the end of its call.
+std::string Record(const std::string& page, const std::string& start) {
+    const std::size_t at = page.find(start);
+    if (at == std::string::npos)
+        return "(no " + start + ")";
+    return page.substr(at, page.find("});", at) - at);
 }
 
 class CliExportedPages : public ::testing::Test {
@@ -84,6 +93,18 @@ TEST_F(CliExportedPages, ExamPagesHoldNoCorrectAnswerWhileTheManifestKeepsThem) 
         // The question itself is still there for the learner to answer.
         EXPECT_THAT(exam.at("pages/p00002/_page.html"),
                     HasSubstr("VLMObject.create(\"" + q.className + "\""));
+    }
+}
+
+// The popup has no "visibility", the page record neither "name" nor "height".
+TEST_F(CliExportedPages, WhatAnElementLacksIsItsClassDefaultInEveryTarget) {
+    for (const std::string target : {"offline", "aicc", "scorm", "server", "exam"}) {
+        const std::string page = Page(target);
+        EXPECT_THAT(Record(page, "VLMObject.create(\"popup\""), HasSubstr("visibility: \"hidden\""))
+            << target;
+        const std::string record = Record(page, "page.configure(");
+        EXPECT_THAT(record, HasSubstr("name: \"page\"")) << target;
+        EXPECT_THAT(record, HasSubstr("height: \"550\"")) << target;
     }
 }
 
