@@ -226,9 +226,8 @@ int RunCheck(TCliSession& session, const std::string& file, bool json) {
     TProject project(session.prompt);
     project.LoadFromFile(file);
     TComponentsCollection library(session.prompt);
-    library.LoadLibrary(session.programDir);
     const std::unique_ptr<TjanXMLTree> definitions =
-        LoadDefinitionTree(session.programDir, library, session.prompt, CurrentLanguage());
+        LoadComponentLibrary(library, session.programDir, session.prompt, CurrentLanguage());
     if (!definitions)
         return kExitFailed;
     const std::vector<TFinding> findings =

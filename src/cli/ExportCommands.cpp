@@ -32,9 +32,13 @@ public:
         : session_(session),
           course_(session.prompt, session.clock, session.random, *session.progress),
           library_(session.prompt) {
+        // Pages are built with the class defaults of what their elements lack.
+        definitions_ =
+            LoadComponentLibrary(library_, session.programDir, session.prompt, CurrentLanguage());
+        if (!definitions_)
+            throw Abort(); // told why; before the course is open, so nothing to close
         course_.OpenCourse(fs::absolute(file));
         course_.Tree.SyncToProject(course_.Project);
-        library_.LoadLibrary(session.programDir);
     }
     ~TExportRun() { course_.CloseCourse(); }
 
@@ -44,11 +48,12 @@ public:
     }
     const TCoursePaths& Paths() const { return course_.Paths; }
     const TProject& Project() const { return course_.Project; }
-    const TComponentsCollection& Library() const { return library_; }
+    const TjanXMLTree& Definitions() const { return *definitions_; }
 
 private:
     TCliSession& session_;
     TCourseLifecycle course_;
+    std::unique_ptr<TjanXMLTree> definitions_; // outlives the library that points into it
     TComponentsCollection library_;
 };
 
@@ -170,10 +175,6 @@ int RunExportServer(TCliSession& session, const TExportOptions& options, bool ex
 
 int RunExportScenario(TCliSession& session, const TExportOptions& options) {
     TExportRun run(session, options.file);
-    const std::unique_ptr<TjanXMLTree> definitions =
-        LoadDefinitionTree(session.programDir, run.Library(), session.prompt, CurrentLanguage());
-    if (!definitions)
-        return kExitFailed;
     TScenarioWizard wizard = TScenarioWizard::Open(
         session.settings, ListReportProfiles(session.programDir, AppConfig.LanguageCode),
         Destination(options.output));
@@ -196,7 +197,7 @@ int RunExportScenario(TCliSession& session, const TExportOptions& options) {
         session.output.Important(CliText("CLI_PROFILE_NONE", "There is no report profile."));
         return kExitFailed;
     }
-    TVLMScenarioCommand command(run.Env(), nullptr, definitions.get(), session.clock);
+    TVLMScenarioCommand command(run.Env(), nullptr, &run.Definitions(), session.clock);
     return ExitCodeOf(session, command.Execute(wizard.options));
 }
 

@@ -8,10 +8,12 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <zip.h>
 
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <string_view>
 
 extern char** environ;
 
@@ -43,6 +45,29 @@ std::string EnglishText(const std::string& key, const std::string& argument) {
         if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
             plain += text[i];
     return Cp1250ToUtf8(plain);
+}
+
+std::map<std::string, std::string> ReadZip(const fs::path& file) {
+    std::map<std::string, std::string> out;
+    int error = 0;
+    zip_t* zip = zip_open(file.c_str(), ZIP_RDONLY, &error);
+    if (!zip)
+        return out;
+    for (zip_int64_t i = 0; i < zip_get_num_entries(zip, 0); ++i) {
+        zip_stat_t st;
+        if (zip_stat_index(zip, static_cast<zip_uint64_t>(i), 0, &st) != 0 ||
+            std::string_view(st.name).ends_with("/"))
+            continue;
+        std::string data(st.size, '\0');
+        if (zip_file_t* f = zip_fopen_index(zip, static_cast<zip_uint64_t>(i), 0)) {
+            if (zip_fread(f, data.data(), st.size) != static_cast<zip_int64_t>(st.size))
+                data = "(unreadable entry)";
+            zip_fclose(f);
+        }
+        out[st.name] = std::move(data);
+    }
+    zip_close(zip);
+    return out;
 }
 
 CliSandbox::CliSandbox(const std::string& language) {

@@ -3,6 +3,7 @@
 // that links the data folder with a config.ini of the test's own language.
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
 // The language file's message for a key in English (UTF-8), "%s" replaced.
 std::string EnglishText(const std::string& key, const std::string& argument = {});
 std::string ReadAll(const std::filesystem::path& file);
+// Every file entry of a zip archive by name, with its unpacked bytes; empty
+// when the archive cannot be read.
+std::map<std::string, std::string> ReadZip(const std::filesystem::path& file);
 std::filesystem::path CliFixtures();
 
 } // namespace vlm::test

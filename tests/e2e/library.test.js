@@ -96,7 +96,8 @@ test('snippets and the page template hold placeholders only where intended', () 
     const text = bytes(f);
     assert.ok(!text.includes('*['), f + ' has no macro opener');
     const opens = text.split('<!--').length - 1;
-    const placeholders = (text.match(/<!-- [a-z]+:[A-Za-z.:]+ \/\/-->/gi) || []).length;
+    // Answer blocks close with "<!-- /element:answer //-->".
+    const placeholders = (text.match(/<!-- \/?[a-z]+:[A-Za-z.:]+ \/\/-->/gi) || []).length;
     assert.equal(opens, placeholders, f + ': every comment opener is a placeholder');
     assert.doesNotMatch(text, /[^\r]\n/, f + ' CR LF');
   }
@@ -119,7 +120,8 @@ test('class scripts compile and element snippets name properties of their class'
     const events = xml.collect(classOf(dir), 'event').map((p) => xml.attr(p, 'name'));
     for (const [, kind, name] of body.matchAll(/<!-- ([a-z]+):([A-Za-z]+) \/\/-->/g)) {
       if (kind === 'property') assert.ok(props.includes(name) || base.includes(name), `${dir}: property ${name}`);
-      else assert.ok(events.includes(name), `${dir}: event ${name}`);
+      else if (kind === 'event') assert.ok(events.includes(name), `${dir}: event ${name}`);
+      else assert.equal(`${kind}:${name}`, 'element:answer', `${dir}: ${kind}:${name}`);
     }
   }
 });

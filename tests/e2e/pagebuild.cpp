@@ -1,7 +1,9 @@
 // Builds one page (or one element) with the program's page assembly, for the
 // browser tests: pagebuild PROGRAMDIR PAGEFILE OUTFILE MODE RESOURCES API [ELEMENT]
 // Any message the library shows (a missing class file) is printed and fails the run.
+#include "app/IniLang.h"
 #include "app/UserPrompt.h"
+#include "page/ClassDefinitions.h"
 #include "page/ComponentsManager.h"
 #include "page/janXMLTree.h"
 #include "render/HTMLTemplate.h"
@@ -44,7 +46,10 @@ int main(int argc, char** argv) {
         const int mode = std::stoi(argv[4]);
         PrintingPrompt prompt;
         vlm::TComponentsCollection library(prompt);
-        library.LoadLibrary(programDir);
+        const auto definitions =
+            vlm::LoadComponentLibrary(library, programDir, prompt, vlm::CurrentLanguage());
+        if (!definitions)
+            return 1;
         vlm::THTMLTemplate page(mode, &library);
         page.SetResourcesPath(argv[5]);
         if (mode >= 4)

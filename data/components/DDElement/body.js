@@ -6,7 +6,7 @@ VLMObject.create("DDElement", {
   height: "<!-- property:height //-->",
   visibility: "<!-- property:visibility //-->",
   step: "<!-- property:step //-->",
-  correctAnswer: "<!-- property:correctAnswer //-->",
+<!-- element:answer //-->  correctAnswer: "<!-- property:correctAnswer //-->",<!-- /element:answer //-->
   points: "<!-- property:points //-->",
   caption: "<!-- property:caption //-->",
   bgColor: "<!-- property:bgColor //-->",

@@ -6,7 +6,7 @@ VLMObject.create("checkbox", {
   height: "<!-- property:height //-->",
   visibility: "<!-- property:visibility //-->",
   step: "<!-- property:step //-->",
-  correctAnswer: "<!-- property:correctAnswer //-->",
+<!-- element:answer //-->  correctAnswer: "<!-- property:correctAnswer //-->",<!-- /element:answer //-->
   points: "<!-- property:points //-->",
   caption: "<!-- property:caption //-->",
   group: "<!-- property:group //-->",

@@ -6,7 +6,7 @@ VLMObject.create("combo", {
   height: "<!-- property:height //-->",
   visibility: "<!-- property:visibility //-->",
   step: "<!-- property:step //-->",
-  correctAnswer: "<!-- property:correctAnswer //-->",
+<!-- element:answer //-->  correctAnswer: "<!-- property:correctAnswer //-->",<!-- /element:answer //-->
   points: "<!-- property:points //-->",
   items: "<!-- property:items //-->",
   prompt: "<!-- property:prompt //-->",

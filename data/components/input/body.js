@@ -6,7 +6,7 @@ VLMObject.create("input", {
   height: "<!-- property:height //-->",
   visibility: "<!-- property:visibility //-->",
   step: "<!-- property:step //-->",
-  correctAnswer: "<!-- property:correctAnswer //-->",
+<!-- element:answer //-->  correctAnswer: "<!-- property:correctAnswer //-->",<!-- /element:answer //-->
   points: "<!-- property:points //-->",
   caseSensitive: "<!-- property:caseSensitive //-->",
   placeholder: "<!-- property:placeholder //-->",

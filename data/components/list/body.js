@@ -6,7 +6,7 @@ VLMObject.create("list", {
   height: "<!-- property:height //-->",
   visibility: "<!-- property:visibility //-->",
   step: "<!-- property:step //-->",
-  correctAnswer: "<!-- property:correctAnswer //-->",
+<!-- element:answer //-->  correctAnswer: "<!-- property:correctAnswer //-->",<!-- /element:answer //-->
   points: "<!-- property:points //-->",
   items: "<!-- property:items //-->",
   multiple: "<!-- property:multiple //-->",

@@ -2,13 +2,12 @@
 // The exam package's pages must not carry their correct answers: the first
 // answer block of an exported page is cut out.
 
+#include "render/AnswerBlocks.h"
+
 #include <filesystem>
 #include <string>
 
 namespace vlm {
-
-inline constexpr const char* kAnswerOpen = "<!-- element:answer //-->";
-inline constexpr const char* kAnswerClose = "<!-- /element:answer //-->";
 
 // Removes the first span from the opening marker through the closing marker
 // after it, with the line break that follows; nothing when the first closing

@@ -37,6 +37,15 @@ std::unique_ptr<TjanXMLTree> LoadDefinitionTree(const fs::path& programDir,
     return tree;
 }
 
+std::unique_ptr<TjanXMLTree> LoadComponentLibrary(TComponentsCollection& library,
+                                                  const fs::path& programDir, UserPrompt& prompt,
+                                                  const TLanguage& lang) {
+    library.LoadLibrary(programDir);
+    std::unique_ptr<TjanXMLTree> tree = LoadDefinitionTree(programDir, library, prompt, lang);
+    library.SetDefinitions(tree ? DefinitionsDocument(*tree) : nullptr);
+    return tree;
+}
+
 TjanXMLNode* DefinitionsDocument(const TjanXMLNode& definitions) {
     if (definitions.Name() == "document")
         return const_cast<TjanXMLNode*>(&definitions);

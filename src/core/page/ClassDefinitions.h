@@ -27,6 +27,15 @@ std::unique_ptr<TjanXMLTree> LoadDefinitionTree(const std::filesystem::path& pro
                                                 const TComponentsCollection& library,
                                                 UserPrompt& prompt, const TLanguage& lang);
 
+// The program's component library loaded (LoadLibrary) with its definition
+// tree set on it, as every run that builds pages needs it: an element that
+// lacks a property gets the class default. The library points into the
+// returned tree, which must outlive its use. Null when the definitions cannot
+// be read (the user has been told).
+std::unique_ptr<TjanXMLTree> LoadComponentLibrary(TComponentsCollection& library,
+                                                  const std::filesystem::path& programDir,
+                                                  UserPrompt& prompt, const TLanguage& lang);
+
 // The "document" element of a definition tree (found at any depth), or null.
 TjanXMLNode* DefinitionsDocument(const TjanXMLNode& definitions);
 

@@ -7,6 +7,7 @@
 #include "common/StringTools.h"
 #include "page/ComponentsManager.h"
 #include "page/janXMLTree.h"
+#include "render/AnswerBlocks.h"
 #include "render/PageAssembly.h"
 
 #include <stdexcept>
@@ -109,7 +110,7 @@ void THTMLTemplate::Collect(const TjanXMLNode& element) {
     TComponentItem* item = components_ ? components_->FindByName(element.Name()) : nullptr;
     if (!item)
         return;
-    const TSubstitutions subs{true, mode_ != tmNone && mode_ != tmDesigning};
+    const TSubstitutions subs{true, mode_ != tmNone && mode_ != tmDesigning, mode_ != tmExportExam};
     CollectElement(*item, element, subs, headScript_, bodyScript_, bodyHtml_, *snippets_);
 }
 
@@ -218,6 +219,10 @@ void THTMLTemplate::SetCommonPath(const std::string& path) {
 }
 
 void THTMLTemplate::CleanUp() {
+    // The answer markers are placeholders too: the blocks go before the
+    // markers would, or their answers would stay in the exam page.
+    if (mode_ == tmExportExam)
+        content_ = RemoveAnswerBlocks(content_);
     content_ = RemovePlaceholderSpans(std::move(content_), "<!--", "//-->");
     content_ = RemovePlaceholderSpans(std::move(content_), "*[", "]*");
 }

@@ -58,7 +58,8 @@ public:
     void BuildElement(const TjanXMLNode* element);
     void SetApiPath(const std::string& path);
     void SetCommonPath(const std::string& path);
-    // Removes every "<!--" .. "//-->" span, then every "*[" .. "]*" span.
+    // Removes every "<!--" .. "//-->" span, then every "*[" .. "]*" span; an
+    // exam page loses its answer blocks first.
     void CleanUp();
     // Creates the folders and writes Content; false (and nothing written)
     // when the file cannot be created.

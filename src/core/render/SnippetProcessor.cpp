@@ -4,6 +4,7 @@
 #include "common/StringRoutines.h"
 #include "common/StringTools.h"
 #include "page/janXMLTree.h"
+#include "render/AnswerBlocks.h"
 
 #include <map>
 
@@ -49,11 +50,12 @@ std::string TextParameter(const std::string& stored) {
 }
 
 std::string PropertyValue(const TjanXMLNode& element, const std::string& name,
-                          const PropertyDefault& classDefault) {
+                          const PropertyDefault& classDefault, bool answers) {
     std::string value;
     if (!element.TryGetAttribute(name, value) && classDefault)
         value = classDefault(name);
-    return ScriptStringValue(UrlDecode(value));
+    const std::string decoded = UrlDecode(value);
+    return ScriptStringValue(answers ? decoded : RemoveAnswerBlocks(decoded));
 }
 
 } // namespace
@@ -124,7 +126,7 @@ std::string ProcessSnippetText(std::string_view snippet, const TjanXMLNode& elem
                 colon == std::string::npos ? TrimText(inner) : TrimText(inner.substr(colon + 1));
             std::string replacement;
             if (SameTextAscii(kind, "property") && substitutions.properties)
-                replacement = PropertyValue(element, name, classDefault);
+                replacement = PropertyValue(element, name, classDefault, substitutions.answers);
             else if (SameTextAscii(kind, "event") && substitutions.events)
                 replacement = EventScript(element, name);
             it = replacements.emplace(inner, std::move(replacement)).first;

@@ -15,6 +15,9 @@ class TjanXMLNode;
 struct TSubstitutions {
     bool properties = true;
     bool events = false;
+    // False for exam pages: the answer blocks inside property values are cut
+    // out before the escaping hides their markers from the template.
+    bool answers = true;
 };
 
 // The class default of a property, for elements that lack the attribute.

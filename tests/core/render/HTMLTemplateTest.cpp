@@ -132,6 +132,31 @@ TEST_F(TemplateTest, CleanUpRemovesEveryPlaceholderAndMacro) {
     }
 }
 
+TEST_F(TemplateTest, AnExamPageLosesEveryAnswerBlockOthersOnlyTheMarkers) {
+    struct Case {
+        const char* content;
+        const char* exported;
+        const char* exam;
+    };
+    const Case cases[] = {
+        {"a<!-- element:answer //-->X<!-- /element:answer //-->\r\nb"
+         "<!-- element:answer //-->Y<!-- /element:answer //-->c",
+         "aX\r\nbYc", "abc"},
+        {"<!-- /element:answer //-->a<!-- element:answer //-->X<!-- /element:answer //-->\nb",
+         "aX\nb", "ab"},
+        // Without its end the block cannot be told from the rest of the page.
+        {"a<!-- element:answer //-->X", "aX", "aX"},
+    };
+    for (const auto& c : cases) {
+        for (const int mode : {tmExport, tmExportExam}) {
+            THTMLTemplate t(mode, nullptr);
+            t.SetContent(c.content);
+            t.CleanUp();
+            EXPECT_EQ(t.GetContent(), mode == tmExport ? c.exported : c.exam) << c.content;
+        }
+    }
+}
+
 TEST_F(TemplateTest, APageWithoutElementsLeavesTheTemplateWithoutPlaceholders) {
     THTMLTemplate t(tmPreviewWindow, nullptr, {"/course/resources/", {}, 0});
     t.SetContent("<html><head><!-- jscript:head //--><script><!-- jscript:body //--></script>"

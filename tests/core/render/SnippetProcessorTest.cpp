@@ -109,6 +109,16 @@ TEST_F(Snippets, AValueThatLooksLikeAPlaceholderIsNotFilledAgain) {
     EXPECT_EQ(Fill("<!--property:caption//-->"), "<\\!--property:caption//-->");
 }
 
+// The escaping would hide the markers from the template, so the value loses
+// its answer blocks itself.
+TEST_F(Snippets, AnExamPageTakesValuesWithoutTheirAnswerBlocks) {
+    button->SetAttribute("caption", "Capital%3A+%3C%21--+element%3Aanswer+%2F%2F--%3EWarsaw"
+                                    "%3C%21--+%2Felement%3Aanswer+%2F%2F--%3E.");
+    EXPECT_EQ(Fill("<!--property:caption//-->", {true, true, false}), "Capital: .");
+    EXPECT_EQ(Fill("<!--property:caption//-->"),
+              "Capital: <\\!-- element:answer //-->Warsaw<\\!-- /element:answer //-->.");
+}
+
 TEST_F(Snippets, BrokenUrlEncodingFailsTheBuild) {
     button->SetAttribute("caption", "50%");
     EXPECT_THROW(Fill("<!--property:caption//-->"), ConvertError);

@@ -139,7 +139,25 @@ function eventScript(page, el, name) {
   return s;
 }
 
-function processSnippet(page, el, file, events) {
+// Exam pages lose every span from an answer marker to the closing marker after
+// it, with the line break that follows.
+function removeAnswerBlocks(text) {
+  const open = '<!-- element:answer //-->';
+  const close = '<!-- /element:answer //-->';
+  let out = '';
+  let from = 0;
+  for (;;) {
+    const a = text.indexOf(open, from);
+    const b = a < 0 ? -1 : text.indexOf(close, a + open.length);
+    if (b < 0) return out + text.slice(from);
+    out += text.slice(from, a);
+    from = b + close.length;
+    if (text.startsWith('\r\n', from)) from += 2;
+    else if (text[from] === '\n' || text[from] === '\r') from += 1;
+  }
+}
+
+function processSnippet(page, el, file, events, exam) {
   let text = readBytes(file);
   const next = () => {
     const a = text.indexOf('<!--');
@@ -155,7 +173,8 @@ function processSnippet(page, el, file, events) {
     let rep = '';
     if (kind === 'property') {
       rep = el.attrs.has(name) ? el.attrs.get(name) : '';
-      rep = escapeValue(urlDecode(rep));
+      rep = urlDecode(rep);
+      rep = escapeValue(exam ? removeAnswerBlocks(rep) : rep);
     } else if (kind === 'event' && events) {
       rep = eventScript(page, el, name);
     }
@@ -249,8 +268,8 @@ function build(page, outFile, options) {
     const events = mode !== 3;
     const js = path.join(c.folder, 'body.js');
     const markup = path.join(c.folder, 'body.html');
-    if (fs.existsSync(js)) body += processSnippet(page, el, js, events);
-    if (fs.existsSync(markup)) html += processSnippet(page, el, markup, events);
+    if (fs.existsSync(js)) body += processSnippet(page, el, js, events, mode === 5);
+    if (fs.existsSync(markup)) html += processSnippet(page, el, markup, events, mode === 5);
   }
   if (mode !== 3) content = replaceFirstCI(content, '<!-- html:body //-->', html);
   content = replaceFirstCI(content, '<!-- jscript:body //-->', body);
@@ -264,6 +283,7 @@ function build(page, outFile, options) {
   content = replaceAllCI(content, '<!-- path:api //-->', options.apiPath || '');
   content = replaceAllCI(content, '<!-- path:common //-->', options.commonPath || '');
   if (options.lms) content = content.split('<!-- jscript:LMSManager //-->').join(options.lms);
+  if (mode === 5) content = removeAnswerBlocks(content);
   content = cleanUp(content);
   fs.mkdirSync(path.dirname(outFile), { recursive: true });
   fs.writeFileSync(outFile, Buffer.from(content, 'latin1'));
