@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <string_view>
 #include <system_error>
 #include <unistd.h>
 
@@ -41,6 +42,35 @@ bool WriteFileAtomic(const std::filesystem::path& file, const std::string& bytes
     if (!ok)
         std::filesystem::remove(tmp, ec);
     return ok;
+}
+
+int RemoveStaleTemporaries(const std::filesystem::path& folder, std::chrono::seconds age,
+                           const std::function<bool(const std::string&)>& owned) {
+    namespace fs = std::filesystem;
+    constexpr std::string_view kMark = ".tmp~";
+    constexpr std::size_t kSuffix = 6; // mkostemp's characters
+    const auto before = fs::file_time_type::clock::now() - age;
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() < kMark.size() + kSuffix + 1)
+            continue;
+        const std::size_t mark = name.size() - kSuffix - kMark.size();
+        if (name.compare(mark, kMark.size(), kMark) != 0)
+            continue;
+        std::error_code fileEc;
+        if (it->symlink_status(fileEc).type() != fs::file_type::regular)
+            continue;
+        if (owned && !owned(name.substr(0, mark)))
+            continue;
+        const auto written = fs::last_write_time(it->path(), fileEc);
+        if (fileEc || written > before)
+            continue;
+        if (fs::remove(it->path(), fileEc))
+            ++removed;
+    }
+    return removed;
 }
 
 bool WriteFileBytes(const std::filesystem::path& file, const std::string& bytes) {

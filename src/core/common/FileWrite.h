@@ -1,7 +1,9 @@
 #pragma once
 // Whole-file reads and writes of byte strings.
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -11,6 +13,13 @@ namespace vlm {
 // renames it over the target, so a crash or a full disk never leaves a
 // half-written file. Returns false (and leaves the old file) on failure.
 bool WriteFileAtomic(const std::filesystem::path& file, const std::string& bytes);
+
+// Removes what WriteFileAtomic left in the folder when its run was killed:
+// files named "<name>.tmp~" + six characters, last written at least `age`
+// ago (a younger one may belong to a write going on), whose <name> `owned`
+// accepts (every name when not given). The number removed.
+int RemoveStaleTemporaries(const std::filesystem::path& folder, std::chrono::seconds age,
+                           const std::function<bool(const std::string&)>& owned = {});
 
 // Plain write (creating or truncating). Returns false on failure, with
 // errno telling why; a file that was not written whole is removed.

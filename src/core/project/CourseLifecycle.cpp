@@ -1,5 +1,7 @@
 #include "project/CourseLifecycle.h"
 
+#include "common/FileWrite.h"
+
 #include "app/IniLang.h"
 #include "app/UserPrompt.h"
 #include "app/VLMXConfig.h"
@@ -67,6 +69,18 @@ void TCourseLifecycle::OpenResources() {
     }
 }
 
+void TCourseLifecycle::RemoveKilledSaves(const fs::path& file) const {
+    // A save killed halfway leaves its temporary file; a minute's age tells
+    // it from a save of another instance going on right now.
+    constexpr std::chrono::seconds kAge(60);
+    const std::string own = file.filename().string();
+    RemoveStaleTemporaries(file.parent_path(), kAge,
+                           [&own](const std::string& name) { return name == own; });
+    RemoveStaleTemporaries(Paths.CourseDir, kAge);
+    for (const auto& item : Project.Items)
+        RemoveStaleTemporaries(Paths.PageDir(item->Id), kAge);
+}
+
 void TCourseLifecycle::OpenCourse(const fs::path& file) {
     if (CourseOpen)
         CloseCourse();
@@ -74,6 +88,7 @@ void TCourseLifecycle::OpenCourse(const fs::path& file) {
     Tree.Paths = Paths;
     try {
         Project.LoadFromFile(file);
+        RemoveKilledSaves(file);
         OpenResources();
         Tree.IdCounter = Project.MaxItemId();
         Tree.ResetDuplicateQuestion();

@@ -94,6 +94,8 @@ private:
     bool RecoverFailedSave();
     void SaveAsTo(const std::filesystem::path& file);
     void OpenResources();
+    // Temporary files of saves that a kill stopped halfway.
+    void RemoveKilledSaves(const std::filesystem::path& file) const;
     void CourseTreeChanged(const TCourseTreeChange& change) override;
 
     UserPrompt& prompt_;

@@ -68,6 +68,35 @@ TEST_F(CourseLifecycleTest, OpenSetsPathsRegisterCounterAndCaption) {
     EXPECT_EQ(TCourseLifecycle::ProjectFilter(), "Kursy (*.vlmproject;*.prj)|*.vlmproject;*.prj");
 }
 
+// Saves killed halfway leave temporary files beside the course's files;
+// opening removes those of this course once a minute old, nothing else.
+TEST_F(CourseLifecycleTest, OpenRemovesTheTemporariesOfKilledSaves) {
+    const fs::path file = WriteCourse("bhp", "A(A1),B");
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+    struct Case {
+        fs::path path;
+        bool stale;
+        bool removed;
+    };
+    const std::vector<Case> cases = {
+        {dir_ / "bhp.vlmproject.tmp~a1B2c3", true, true},
+        {dir_ / "bhp" / "resources.xml.tmp~x9Y8z7", true, true},
+        {dir_ / "bhp" / "p00002" / "_page.xmp.tmp~Q1w2E3", true, true},
+        {dir_ / "bhp.vlmproject.tmp~fresh1", false, false},  // a save going on
+        {dir_ / "other.vlmproject.tmp~a1B2c3", true, false}, // another course's
+        {dir_ / "bhp" / "resources" / "clip.tmp~a1B2c3", true, false}, // a medium
+        {dir_ / "bhp" / "notes.tmp~long123", true, false},              // not the pattern
+    };
+    for (const Case& c : cases) {
+        WriteTestFile(c.path, "partial");
+        if (c.stale)
+            fs::last_write_time(c.path, old);
+    }
+    life_.OpenCourse(file);
+    for (const Case& c : cases)
+        EXPECT_EQ(fs::exists(c.path), !c.removed) << c.path;
+}
+
 TEST_F(CourseLifecycleTest, AFileThatCannotBeOpenedLeavesNoCourse) {
     const fs::path reloaded = dir_ / "stary.vlmproject";
     WriteTestFile(reloaded, "[VELLUMAR]\r\n[COURSE_TITLE]\r\n\r\n[COURSE_VERSION]\r\n\r\n"
