@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
@@ -137,6 +138,25 @@ TEST_F(CliHostile, AFileNotWrittenWholeFailsTheExport) {
         }
         fs::remove_all(output);
     }
+}
+
+// A run killed during an export leaves its marked working folder in the
+// temporary folder; the next run removes it and leaves nothing of its own.
+TEST_F(CliHostile, WorkingFoldersOfKilledRunsAreRemoved) {
+    const fs::path temp = box.root / "tmp";
+    fs::create_directories(temp / "vlm58" / "pages");
+    std::ofstream(temp / "vlm58" / ".vellumar-run");
+    fs::create_directories(temp / "vlm-not-ours");
+    const char* saved = std::getenv("TMPDIR");
+    const std::string before = saved ? saved : "";
+    ::setenv("TMPDIR", temp.c_str(), 1);
+    const CliRun run = Export(kTargets[2], "out.zip");
+    saved ? ::setenv("TMPDIR", before.c_str(), 1) : ::unsetenv("TMPDIR");
+    ASSERT_EQ(run.code, 0) << run.err;
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(temp))
+        left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"vlm-not-ours"});
 }
 
 } // namespace

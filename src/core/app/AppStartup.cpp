@@ -2,6 +2,7 @@
 
 #include "common/Encoding.h"
 #include "common/FilesTools.h"
+#include "common/RunFolderMark.h"
 
 namespace vlm {
 
@@ -25,6 +26,8 @@ std::optional<fs::path> CreateRunTempDir(const fs::path& systemTemp, Random& ran
     fs::path base = systemTemp;
     if (!base.has_filename() && base.has_parent_path())
         base = base.parent_path(); // the trailing separator goes
+    // Working folders of runs that were killed would stay for ever.
+    RemoveDeadRunFolders(base);
     if (auto dir = CreateUniqueFolder(base, "vlm", random))
         return dir;
     prompt.MessageBox({}, lang.LangText("MESSAGE_CANT_CREATE_TEMP_DIR"), DialogType::Error,
@@ -42,6 +45,7 @@ std::optional<TProgramPaths> InitMainWindowCore(const fs::path& programDir, cons
         return std::nullopt;
     TProgramPaths paths = InitProgramPaths(programDir, env);
     paths.RunTempDir = *runTemp;
+    paths.RunTempMark = std::make_shared<const TRunFolderMark>(*runTemp);
     return paths;
 }
 

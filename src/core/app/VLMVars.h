@@ -4,10 +4,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace vlm {
+
+class TRunFolderMark;
 
 // Reads an environment variable; nothing when it is not set.
 using EnvLookup = std::function<std::optional<std::string>(const std::string& name)>;
@@ -20,6 +23,8 @@ struct TProgramPaths {
     std::string CommonJsUrl;           // file address of exports/_common_exports_files/default/js/
     std::filesystem::path UserDataDir; // per-user data: cache/, templates_page/
     std::filesystem::path RunTempDir;  // the run's working folder, made at start-up
+    // Marks RunTempDir as this live run's while any copy of the paths lives.
+    std::shared_ptr<const TRunFolderMark> RunTempMark;
 };
 
 // The running program's file (from /proc/self/exe), else `argv0` made absolute.

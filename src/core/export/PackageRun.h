@@ -1,6 +1,7 @@
 #pragma once
 // The working folder of a packaged target and its packing into the zip file.
 
+#include "common/RunFolderMark.h"
 #include "export/ExportResult.h"
 
 #include <filesystem>
@@ -13,7 +14,7 @@ class UserPrompt;
 // failed run leaves nothing behind in the temporary folder.
 class TWorkFolder {
 public:
-    explicit TWorkFolder(std::filesystem::path path) : path_(std::move(path)) {}
+    explicit TWorkFolder(std::filesystem::path path) : path_(std::move(path)), mark_(path_) {}
     ~TWorkFolder();
     TWorkFolder(const TWorkFolder&) = delete;
     TWorkFolder& operator=(const TWorkFolder&) = delete;
@@ -21,6 +22,7 @@ public:
 
 private:
     std::filesystem::path path_;
+    TRunFolderMark mark_; // a kill leaves the folder to the next run to remove
 };
 
 // Packs the folder into the package file; a failure is reported (the

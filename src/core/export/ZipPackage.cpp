@@ -1,5 +1,7 @@
 #include "export/ZipPackage.h"
 
+#include "common/RunFolderMark.h"
+
 #include <zip.h>
 
 #include <algorithm>
@@ -36,6 +38,8 @@ bool Collect(const fs::path& root, std::vector<Entry>& out, std::string& error) 
         }
         const fs::file_status status = it->symlink_status(ec);
         const std::string name = it->path().lexically_relative(root).generic_string();
+        if (name == kRunFolderMarkName) // the working folder's, not the package's
+            continue;
         if (fs::is_directory(status))
             out.push_back({name + "/", {}});
         else if (fs::is_regular_file(status))
