@@ -75,9 +75,10 @@ bool TLexicon::Add(const std::string& answer, UserPrompt& prompt) {
     if (keyword.empty())
         return false;
     // "key=value" lines: an "=" or a line break inside, or a leading ";" or
-    // "[", would not read back as the same keyword.
-    if (keyword.find_first_of("=\r\n") != std::string::npos || keyword.front() == ';' ||
-        keyword.front() == '[') {
+    // "[", would not read back as the same keyword; a NUL can be part of no
+    // file name and of no text a window shows.
+    if (keyword.find_first_of(std::string_view("=\r\n\0", 4)) != std::string::npos ||
+        keyword.front() == ';' || keyword.front() == '[') {
         prompt.ShowMessage(LangText(kLexiconKeywordInvalidKey));
         return false;
     }

@@ -7,6 +7,8 @@
 #include "common/charConverter.h"
 #include "lexicon/LexiconFile.h"
 
+#include <openssl/evp.h>
+
 #include <optional>
 #include <stdexcept>
 #include <system_error>
@@ -54,10 +56,52 @@ std::string ScriptString(const std::string& text) {
     return out;
 }
 
+// Longer names are cut or refused by some file systems (255 bytes on most,
+// 143 with encrypted home folders); the name on disk is UTF-8.
+constexpr std::size_t kMaxPageNameBytes = 120;
+constexpr std::size_t kMaxPrefixBytes = 32;
+
+// Control bytes and "|" are kept by no Windows file system, NUL by none.
+bool EveryFileSystemKeeps(const std::string& name) {
+    for (const char c : name) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F || c == '|')
+            return false;
+    }
+    return Cp1250ToUtf8(name).size() <= kMaxPageNameBytes;
+}
+
+std::string Md5Hex(const std::string& bytes) {
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (!EVP_Digest(bytes.data(), bytes.size(), digest, &length, EVP_md5(), nullptr))
+        throw std::runtime_error("MD5 is not available");
+    static const char kHex[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned int i = 0; i < length; ++i) {
+        hex += kHex[digest[i] >> 4];
+        hex += kHex[digest[i] & 15];
+    }
+    return hex;
+}
+
 } // namespace
 
 std::string LexiconPageName(const std::string& keyword) {
-    return StripPunctuation(PolishToAscii(keyword)) + ".html";
+    const std::string name = StripPunctuation(PolishToAscii(keyword)) + ".html";
+    if (EveryFileSystemKeeps(name))
+        return name;
+    // The ASCII letters and digits of the start and a digest of the whole
+    // keyword. Punctuation never survives in the ordinary names, so the "-"
+    // keeps the two kinds apart.
+    std::string prefix;
+    for (const char c : name) {
+        if (prefix.size() == kMaxPrefixBytes || c == '.')
+            break;
+        if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_')
+            prefix += c;
+    }
+    return prefix + "-" + Md5Hex(keyword) + ".html";
 }
 
 std::string LexiconIndexEntry(const std::string& keyword) {

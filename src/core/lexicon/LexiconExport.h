@@ -9,7 +9,10 @@ namespace vlm {
 
 class Progress;
 
-// The keyword page's file name: Polish letters folded, punctuation dropped, ".html".
+// The keyword page's file name: Polish letters folded, punctuation dropped,
+// ".html". A name too long for some file system, or holding a byte one
+// cannot keep, becomes the letters and digits of its start, "-" and the
+// keyword's MD5 in hex (at most 70 bytes), so keywords never share a page.
 std::string LexiconPageName(const std::string& keyword);
 // One line of the keyword index script, ending with CR LF.
 std::string LexiconIndexEntry(const std::string& keyword);

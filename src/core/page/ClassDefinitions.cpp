@@ -138,7 +138,7 @@ std::unique_ptr<TjanXMLNode> ResolveClass(const TjanXMLNode& definitions,
 
 std::string LookupPropertyAttribute(const TjanXMLNode* definitionsDocument,
                                     const std::string& className, const std::string& attribute,
-                                    const std::string& propertyName) {
+                                    std::string_view propertyName) {
     if (!definitionsDocument)
         return {};
     const TjanXMLNode& doc = *definitionsDocument;

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace vlm {
 
@@ -64,7 +65,7 @@ void ApplyOwnProperties(const TjanXMLNode& classDefinition, TjanXMLNode& target)
 // class nor the property was found. Empty when nothing is found.
 std::string LookupPropertyAttribute(const TjanXMLNode* definitionsDocument,
                                     const std::string& className, const std::string& attribute,
-                                    const std::string& propertyName);
+                                    std::string_view propertyName);
 
 // The attribute's value when the node exists and the value is not empty.
 std::string GetAttributeOr(const TjanXMLNode* node, const std::string& name,

@@ -121,7 +121,7 @@ void TComponentItem::CollectHeadScripts(std::string& out) {
     owner_.Prompt().MessageBox({}, text.data(), DialogType::Warning, kButtonsOK);
 }
 
-std::string TComponentItem::DefaultPropertyValue(const std::string& propertyName) const {
+std::string TComponentItem::DefaultPropertyValue(std::string_view propertyName) const {
     return LookupPropertyAttribute(owner_.Definitions(), GetName(), "defaultValue", propertyName);
 }
 

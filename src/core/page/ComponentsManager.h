@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vlm {
@@ -31,7 +32,7 @@ public:
     // each once per page assembly; a missing "head.js" is reported to the user.
     void CollectHeadScripts(std::string& out);
     // The raw "defaultValue" of a property from the merged definitions.
-    std::string DefaultPropertyValue(const std::string& propertyName) const;
+    std::string DefaultPropertyValue(std::string_view propertyName) const;
 
     TjanXMLTree Definition;
     TjanXMLNode* ClassNode = nullptr;

@@ -184,7 +184,7 @@ TjanXMLNode* TjanXMLNode::FindChild(const std::string& name) const {
 }
 
 TjanXMLNode* TjanXMLNode::FindChildByAttribute(const std::string& attribute,
-                                               const std::string& value) const {
+                                               std::string_view value) const {
     for (const auto& c : children_) {
         const TjanXMLAttribute* a = c->FindAttribute(attribute);
         if (a && a->Value == value)

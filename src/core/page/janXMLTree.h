@@ -11,6 +11,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vlm {
@@ -77,7 +78,7 @@ public:
     void DeleteChildren();
 
     TjanXMLNode* FindChild(const std::string& name) const;
-    TjanXMLNode* FindChildByAttribute(const std::string& attribute, const std::string& value) const;
+    TjanXMLNode* FindChildByAttribute(const std::string& attribute, std::string_view value) const;
     TjanXMLNode* FirstChild() const;
     TjanXMLNode* FindDescendant(const std::string& name) const;
     void CollectDescendants(const std::string& name, TjanXMLNodeList& list) const;

@@ -302,4 +302,15 @@ void TXMPDocument::ReplacePathValue(const std::string& oldValue, const std::stri
                 a->Value = newValue;
 }
 
+void TXMPDocument::ReplacePathValues(const std::map<std::string, std::string>& newValues) {
+    if (!documentNode_ || newValues.empty())
+        return;
+    for (const auto& element : documentNode_->Children())
+        for (const auto& a : element->Attributes()) {
+            const auto it = newValues.find(a->Value);
+            if (it != newValues.end() && IsPathAttribute(*element, a->Name))
+                a->Value = it->second;
+        }
+}
+
 } // namespace vlm

@@ -9,6 +9,7 @@
 #include "page/janXMLTree.h"
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,9 @@ public:
     // The non-empty values of "path"-typed attributes, each once.
     void CollectPathValues(std::vector<std::string>& list) const;
     void ReplacePathValue(const std::string& oldValue, const std::string& newValue);
+    // Every "path"-typed value found among the keys takes its new value, in
+    // one pass: a new value that equals another old one is not replaced again.
+    void ReplacePathValues(const std::map<std::string, std::string>& newValues);
 
     static std::string DefaultValue(const TjanXMLNode& propertyDefinition,
                                     const std::string& language);

@@ -7,6 +7,7 @@
 #include "project/PageStamp.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <set>
 
@@ -82,6 +83,14 @@ void TCourseTree::BuildTree(const TProject& project, bool askDuplicates) {
         throw Abort();
     }
     IdCounter = std::max(IdCounter, project.MaxItemId());
+    // A renumbered duplicate must not take the folder of an item built later.
+    struct Release {
+        std::set<int>& ids;
+        ~Release() { ids.clear(); }
+    } release{reservedIds_};
+    for (int i = 0; i < project.ItemCount(); ++i)
+        reservedIds_.insert(project.GetItem(i).Id);
+    reservedIds_.insert(1); // the root's, whatever the file says
 
     // Items after the first by their parent position, in list order.
     std::map<int, std::vector<int>> children;
@@ -184,12 +193,16 @@ int TCourseTree::NewPageId(bool fromCounter) {
         largest = std::max(largest, node->Item().Id);
     }
     IdCounter = std::max(IdCounter, largest);
-    if (fromCounter)
+    // A course may hold the largest number there is: the counter then stays
+    // and the lowest free number is taken, so no two pages share a folder.
+    if (fromCounter && IdCounter < std::numeric_limits<int>::max())
         return ++IdCounter;
-    for (int n = 1; n <= static_cast<int>(nodes.size()); ++n)
-        if (!used.count(n))
-            return n;
-    return largest + 1;
+    // Up to the number of nodes (and the reserved numbers) some number is
+    // free; with all of 1..n taken this is the largest + 1.
+    int n = 1;
+    while (used.count(n) || reservedIds_.count(n))
+        ++n;
+    return n;
 }
 
 bool TCourseTree::StampInUse(const std::string& stamp) const {

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,8 @@ public:
     void Renumber();
     void SyncToProject(TProject& project);
 
+    // From the counter: one above it, or, when the counter cannot be raised,
+    // the lowest number no page uses. Otherwise the lowest free number.
     int NewPageId(bool fromCounter);
     // A new stamp that no node of the tree bears.
     std::string NewStamp();
@@ -100,6 +103,8 @@ private:
     std::unique_ptr<TCourseNode> root_;
     std::vector<TCourseTreeObserver*> observers_;
     bool duplicatesYesForAll_ = false;
+    // While building: the numbers of every item of the project.
+    std::set<int> reservedIds_;
     unsigned generation_ = 0;
 };
 

@@ -12,7 +12,7 @@ std::optional<std::string> ProcessSnippet(const TComponentItem* item,
     const auto& snippet = cache.Get(snippetFile);
     if (!snippet)
         return std::nullopt;
-    return ProcessSnippetText(*snippet, element, substitutions, [item](const std::string& name) {
+    return ProcessSnippetText(*snippet, element, substitutions, [item](std::string_view name) {
         return item ? item->DefaultPropertyValue(name) : std::string();
     });
 }

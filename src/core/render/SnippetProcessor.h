@@ -21,7 +21,7 @@ struct TSubstitutions {
 };
 
 // The class default of a property, for elements that lack the attribute.
-using PropertyDefault = std::function<std::string(const std::string& name)>;
+using PropertyDefault = std::function<std::string(std::string_view name)>;
 
 // A decoded value as the inside of a double-quoted script string: backslash,
 // double quote, "</", "<!--" and "*[" escaped, CR and LF removed.
@@ -29,7 +29,7 @@ std::string ScriptStringValue(std::string_view value);
 
 // The calls generated for the actions of the element's event `eventName`;
 // empty when the element has no such event or no action reaches a target.
-std::string EventScript(const TjanXMLNode& element, const std::string& eventName);
+std::string EventScript(const TjanXMLNode& element, std::string_view eventName);
 
 // The snippet with its placeholders filled. Values are put in once: a value
 // that itself looks like a placeholder is not filled again. Throws

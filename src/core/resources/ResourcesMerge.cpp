@@ -2,6 +2,7 @@
 #include "resources/ResourceFolder.h"
 #include "resources/Resources.h"
 
+#include <map>
 #include <optional>
 #include <system_error>
 
@@ -54,12 +55,6 @@ std::optional<std::string> PlaceCopy(TProjectResources& reg, const fs::path& fol
     return std::nullopt;
 }
 
-// The stand-in of the i-th value between the two replacing passes.
-std::string Marker(std::size_t i) {
-    std::string marker = "*";
-    return marker.append(std::to_string(i));
-}
-
 } // namespace
 
 void TProjectResources::MergePageResources(TXMPDocument& page, const fs::path& sourcePage,
@@ -80,10 +75,9 @@ void TProjectResources::MergePageResources(TXMPDocument& page, const fs::path& s
 
     std::vector<std::string> names;
     page.CollectPathValues(names);
-    std::vector<bool> replaced(names.size(), false);
+    std::map<std::string, std::string> newNames;
 
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::string n = names[i];
+    for (const std::string& n : names) {
         // Only a bare name can stay inside the two folders.
         if (!IsPlainFileName(n))
             continue;
@@ -111,14 +105,11 @@ void TProjectResources::MergePageResources(TXMPDocument& page, const fs::path& s
                 continue; // nothing usable was placed: the page keeps its reference
             target = *placed;
         }
-        page.ReplacePathValue(n, Marker(i));
-        names[i] = target;
-        replaced[i] = true;
+        newNames[n] = target;
     }
-    // Two passes, so that a new name equal to another old one is not replaced twice.
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (replaced[i])
-            page.ReplacePathValue(Marker(i), names[i]);
+    // One pass over the original values: a new name that equals another old
+    // one, or any value at all, is never taken for something to replace.
+    page.ReplacePathValues(newNames);
     page.SaveToFile(targetPage);
 }
 

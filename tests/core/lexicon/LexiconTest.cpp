@@ -106,7 +106,9 @@ TEST_F(LexiconModel, AddTrimsRefusesExactDuplicatesAndSelectsTheNewEntry) {
 
 TEST_F(LexiconModel, RefusesKeywordsTheFileCouldNotKeep) {
     TLexicon lexicon;
-    for (const std::string bad : {"a=b", ";note", "[x]", "two\r\nlines", "=", "x\ny"}) {
+    for (const std::string& bad :
+         {std::string("a=b"), std::string(";note"), std::string("[x]"), std::string("two\r\nlines"),
+          std::string("="), std::string("x\ny"), std::string("a\0b", 3)}) {
         prompt.calls.clear();
         EXPECT_FALSE(lexicon.Add(bad, prompt)) << bad;
         ASSERT_EQ(prompt.calls.size(), 1u) << bad;

@@ -4,6 +4,7 @@
 
 #include "project/CourseNodeView.h"
 
+#include <limits>
 #include <random>
 #include <set>
 
@@ -96,6 +97,34 @@ TEST_F(CourseTreeBuildTest, DuplicatePageNumbersFollowTheAnswers) {
             EXPECT_EQ(item.PageType, ptNone);
             EXPECT_EQ(item.Stamp.rfind("id_240517103015", 0), 0u) << item.Stamp;
         }
+    }
+}
+
+TEST_F(CourseTreeBuildTest, DuplicatesOfTheLargestNumberTakeFreeNumbers) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    struct Case {
+        std::vector<int> pageIds;
+        std::vector<int> renumbered;
+    } cases[] = {
+        {{kMax, kMax}, {kMax, 2}},
+        {{kMax, kMax, kMax}, {kMax, 2, 3}},
+        {{kMax, kMax, 2}, {kMax, 3, 2}}, // 2 belongs to a page built later
+        {{3, kMax, kMax}, {3, kMax, 2}},
+    };
+    for (const Case& c : cases) {
+        std::vector<Row> rows;
+        for (std::size_t i = 0; i < c.pageIds.size(); ++i)
+            rows.push_back({"p" + std::to_string(i), int(i) + 2, c.pageIds[i], 1});
+        FillRows(project_, rows);
+        prompt_.answers = {mrYes};
+        tree_.IdCounter = project_.MaxItemId();
+        tree_.ResetDuplicateQuestion();
+        tree_.BuildTree(project_);
+        std::vector<int> ids;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            ids.push_back(FindNode(tree_, rows[i].name)->Item().Id);
+        EXPECT_EQ(ids, c.renumbered);
+        EXPECT_EQ(tree_.IdCounter, kMax);
     }
 }
 
@@ -196,11 +225,12 @@ TEST_F(CourseTreeBuildTest, NewPageNumbers) {
         std::vector<int> pageIds; // the root has 1
         int fresh, counterAfter, fromCounter;
     } cases[] = {
-        {{2, 4}, 3, 4, 5},    // 1, 2, 4: a new page gets 3
-        {{2, 3}, 4, 3, 4},    // 1, 2, 3: it gets 4
-        {{5, 6}, 2, 6, 7},    // gaps are used again
-        {{}, 2, 1, 2},        // only the root
-        {{2, 2, 9}, 3, 9, 10} // a kept duplicate
+        {{2, 4}, 3, 4, 5},     // 1, 2, 4: a new page gets 3
+        {{2, 3}, 4, 3, 4},     // 1, 2, 3: it gets 4
+        {{5, 6}, 2, 6, 7},     // gaps are used again
+        {{}, 2, 1, 2},         // only the root
+        {{2, 2, 9}, 3, 9, 10}, // a kept duplicate
+        {{2, std::numeric_limits<int>::max()}, 3, std::numeric_limits<int>::max(), 3},
     };
     for (const Case& c : cases) {
         FillProject(project_, "");

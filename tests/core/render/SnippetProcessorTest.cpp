@@ -44,7 +44,7 @@ protected:
         ASSERT_NE(button, nullptr);
     }
     std::string Fill(std::string_view snippet, TSubstitutions subs = {true, true}) {
-        return ProcessSnippetText(snippet, *button, subs, [](const std::string& name) {
+        return ProcessSnippetText(snippet, *button, subs, [](std::string_view name) {
             return name == "width" ? std::string("10") : std::string();
         });
     }
@@ -124,6 +124,37 @@ TEST_F(Snippets, BrokenUrlEncodingFailsTheBuild) {
     EXPECT_THROW(Fill("<!--property:caption//-->"), ConvertError);
     button->SetAttribute("caption", "%G1");
     EXPECT_THROW(Fill("<!--property:caption//-->"), ConvertError);
+}
+
+// Many "<!--" before one "//-->": each opening is read against the same
+// close. At these sizes work or memory that grows with the square of the
+// snippet would not finish within the test's time limit.
+TEST_F(Snippets, ManyOpeningsBeforeOneCloseStayLinear) {
+    const auto repeat = [](std::string_view piece, std::size_t times) {
+        std::string text;
+        text.reserve(piece.size() * times);
+        for (std::size_t i = 0; i < times; ++i)
+            text += piece;
+        return text;
+    };
+    constexpr std::size_t kTimes = 150000; // about 2 MB of snippet
+    struct Case {
+        std::string snippet, expected;
+    } cases[] = {
+        {repeat("<!--", kTimes) + "x//-->", repeat("<!--", kTimes) + "x//-->"},
+        {repeat("<!--property:", kTimes) + "caption//-->",
+         repeat("<!--property:", kTimes - 1) + "He said \\\"hi\\\""},
+        {repeat("<!-- event : ", kTimes) + "onclick //-->",
+         repeat("<!-- event : ", kTimes - 1) +
+             "VLMObject.all[\"text2\"].show();\r\nthis.setCaption(\"Hello\");\r\n"},
+        {repeat("<!--property:a", kTimes) + repeat(" ", kTimes) + "//-->",
+         repeat("<!--property:a", kTimes) + repeat(" ", kTimes) + "//-->"},
+        {repeat("<!--property:width", kTimes / 2) + repeat("\t", kTimes) + "//-->" +
+             repeat("<!--", kTimes),
+         repeat("<!--property:width", kTimes / 2 - 1) + "10" + repeat("<!--", kTimes)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Fill(c.snippet), c.expected) << c.snippet.substr(0, 40);
 }
 
 TEST(ScriptStringValue, EscapesForADoubleQuotedString) {

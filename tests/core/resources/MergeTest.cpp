@@ -106,6 +106,18 @@ TEST_F(Merge, ReusesKnownContentAndCopiesTheRestUnderFreeNames) {
               std::string::npos);
 }
 
+// Values that are not replaced stay as they are, whatever they read like.
+TEST_F(Merge, UntouchedValuesStayEvenWhenTheyLookLikeStandIns) {
+    root.Write("other/resources/A.PNG", "a");
+    root.Write("other/resources/b.png", "b");
+    OpenCourse();
+
+    auto values = Merged({"A.PNG", "*0", "*3", "b.png", "*", "0"});
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"a.png", "A.PNG"}, {"*0", "*0"}, {"*3", "*3"}, {"b.png", "b.png"}, {"*", "*"}, {"0", "0"}};
+    EXPECT_EQ(values, expected);
+}
+
 // A file that came into the folder after the course was opened is never
 // overwritten, and the page only points at it when its content is the same.
 TEST_F(Merge, UnregisteredFilesOfTheFolderAreNeitherOverwrittenNorMistaken) {
