@@ -140,6 +140,30 @@ TEST_F(CliHostile, AFileNotWrittenWholeFailsTheExport) {
     }
 }
 
+// A crafted course tree 30,000 levels deep: listed, packaged and reported
+// without exhausting the stack, in time linear in the depth.
+TEST(CliDeepTree, IsListedPackagedAndReported) {
+    CliSandbox box;
+    std::string text = "[VELLUMAR]\r\n[COURSE_TITLE]\r\nDeep\r\n[COURSE_VERSION]\r\n1.0\r\n"
+                       "[VERSION]\r\n1.0\r\n[COURSE_RESOLUTION]\r\n0\r\n[EXPORT_LEXICON]\r\n0\r\n"
+                       "[COURSE_DESC]\r\nd\r\n[COURSE_TREE]\r\n";
+    constexpr int kDepth = 30000;
+    for (int i = 1; i <= kDepth; ++i) {
+        const std::string n = std::to_string(i);
+        text += "P" + n + "\r\n" + n + "\r\n" + n + "\r\n" + std::to_string(i - 1) +
+                "\r\ntrue\r\n\r\nid_" + n + "_" + n + "\r\n-1\r\n";
+    }
+    std::ofstream(box.work / "deep.vlmproject", std::ios::binary) << text;
+    fs::create_directories(box.work / "deep");
+    const CliRun info = box.Run({"info", "deep.vlmproject"});
+    ASSERT_EQ(info.code, 0) << info.err;
+    EXPECT_THAT(info.out, HasSubstr("30000. P30000"));
+    for (const char* target : {"scorm", "scenario"}) {
+        const CliRun run = box.Run({"export", target, "deep.vlmproject", "-o", "out"});
+        EXPECT_EQ(run.code, 0) << target << run.err.substr(0, 2000);
+    }
+}
+
 // A run killed during an export leaves its marked working folder in the
 // temporary folder; the next run removes it and leaves nothing of its own.
 TEST_F(CliHostile, WorkingFoldersOfKilledRunsAreRemoved) {
