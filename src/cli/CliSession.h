@@ -54,6 +54,8 @@ public:
     std::filesystem::path programDir;
     TProgramPaths paths;
     EnvLookup env;
+    // The web engine and its view, made on first use (see RenderCommand).
+    std::shared_ptr<void> renderer;
 
 private:
     TCommonOptions options_;

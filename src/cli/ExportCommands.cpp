@@ -1,4 +1,5 @@
 #include "ExportCommands.h"
+#include "RenderCommand.h"
 
 #include "CliSession.h"
 
@@ -197,7 +198,8 @@ int RunExportScenario(TCliSession& session, const TExportOptions& options) {
         session.output.Important(CliText("CLI_PROFILE_NONE", "There is no report profile."));
         return kExitFailed;
     }
-    TVLMScenarioCommand command(run.Env(), nullptr, &run.Definitions(), session.clock);
+    TVLMScenarioCommand command(run.Env(), SessionRenderer(session), &run.Definitions(),
+                                session.clock);
     return ExitCodeOf(session, command.Execute(wizard.options));
 }
 

@@ -28,7 +28,7 @@ int RunExportAicc(TCliSession& session, const TExportOptions& options);
 int RunExportScorm(TCliSession& session, const TExportOptions& options);
 // The server package, or the exam package when `exam` is set.
 int RunExportServer(TCliSession& session, const TExportOptions& options, bool exam);
-// The scenario report, without page screenshots: no page renderer runs here.
+// The scenario report, with the pages' screenshots when the renderer is built.
 int RunExportScenario(TCliSession& session, const TExportOptions& options);
 int RunExportMedia(TCliSession& session, const TExportOptions& options);
 

@@ -7,6 +7,7 @@
 #include "CourseCommands.h"
 #include "ExportCommands.h"
 #include "InfoCommand.h"
+#include "RenderCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -82,6 +83,16 @@ int main(int argc, char** argv) {
     scenarioCmd->add_option("--profile", exportOptions.reportProfile, "Report profile");
     CLI::App* mediaCmd = target("media", "Copy of the course's sound and video files", "FOLDER");
 
+    CLI::App* renderCmd =
+        app.add_subcommand("render", "Draw a page, or one of its elements, to a PNG picture");
+    TRenderOptions renderOptions;
+    renderCmd->add_option("FILE", renderOptions.file, "The .vlmproject file")->required();
+    renderCmd->add_option("--item", renderOptions.item, "The page's position in the course tree")
+        ->required();
+    renderCmd->add_option("-o,--output", renderOptions.output, "PICTURE.png")->required();
+    renderCmd->add_option("--element", renderOptions.element, "Only this element, by name");
+    renderCmd->add_option("--size", renderOptions.size, "W,H (default: the page or element)");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -91,6 +102,10 @@ int main(int argc, char** argv) {
 
     if (multiSCO || singleSCO)
         exportOptions.multiSCO = multiSCO;
+
+    // Page pictures start the web engine.
+    if (*renderCmd || *scenarioCmd)
+        RestartForRenderer(argv);
 
     TCliSession session(common, argc > 0 ? argv[0] : "vellumar-cli");
     if (!session.Start())
@@ -118,6 +133,8 @@ int main(int argc, char** argv) {
             return RunExportScenario(session, exportOptions);
         if (*mediaCmd)
             return RunExportMedia(session, exportOptions);
+        if (*renderCmd)
+            return RunRender(session, renderOptions);
         return kExitUsage;
     });
 }

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 int main(int argc, char* argv[]) {
+    vlm::WithoutEngineSanitizerReports(argv);
     vlm::PrepareWebEngine();
     QApplication app(argc, argv);
     QMainWindow window;

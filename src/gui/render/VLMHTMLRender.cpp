@@ -62,7 +62,9 @@ QImage ImageFromBitmap(const TRgbBitmap& bitmap) {
 
 TVLMHTMLRender::TVLMHTMLRender(TRenderCache cache)
     : cache_(std::move(cache)), view_(std::make_unique<QWebEngineView>()) {
-    // Never on screen, but shown, so that the engine paints it.
+    // Never on screen, but shown, so that the engine paints it. Scroll bars
+    // are switched off here, not by the page's styles, which the page's own
+    // layout depends on.
     view_->setAttribute(Qt::WA_DontShowOnScreen);
     view_->page()->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false);
     view_->page()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls,
@@ -117,7 +119,6 @@ std::optional<QImage> TVLMHTMLRender::Capture(const fs::path& htmlFile, int view
         QStringLiteral(
             "(function(){if(!document.body)return false;"
             "document.body.setAttribute('scroll','no');"
-            "document.documentElement.style.overflow='hidden';"
             "var s=document.getElementById('vlm-render-sentinel')||document.createElement('div');"
             "s.id='vlm-render-sentinel';"
             "s.style.cssText='position:fixed;left:%1px;top:%2px;width:%3px;height:%3px;"
@@ -127,12 +128,34 @@ std::optional<QImage> TVLMHTMLRender::Capture(const fs::path& htmlFile, int view
             .arg(at.y() - kSentinelSize / 2)
             .arg(kSentinelSize)
             .arg(QString::number(sentinel & 0xFFFFFF, 16).rightJustified(6, '0'));
-    std::optional<bool> hasBody;
-    view_->page()->runJavaScript(script,
-                                 [&hasBody](const QVariant& result) { hasBody = result.toBool(); });
     const auto left = [&] { return std::max<int>(200, LoadBoundMs - int(clock.elapsed())); };
-    WaitUntil([&] { return hasBody.has_value(); }, left());
-    if (!hasBody.value_or(false)) {
+    // Scripts of the page may set pictures' sources after the load: the
+    // picture waits for every image the document has, within the bound.
+    const auto ask = [&](const QString& code) {
+        std::optional<QVariant> answer;
+        view_->page()->runJavaScript(code, [&answer](const QVariant& v) { answer = v; });
+        WaitUntil([&] { return answer.has_value(); }, left());
+        return answer;
+    };
+    // A picture that has loaded may still be decoding, and the engine draws
+    // large ones in a later frame than the rest: every image of the document
+    // is made to decode with the frame that draws it, and the capture waits
+    // until all are decoded (or have failed), within the bound.
+    const std::optional<QVariant> started = ask(QStringLiteral(
+        "(function(){window.vlmRenderReady=false;if(!document.body)return -1;"
+        "Promise.all(Array.prototype.map.call(document.images,function(i){"
+        "i.decoding='sync';return i.decode().catch(function(){});})).then(function(){"
+        "window.vlmRenderReady=true;});return 1;})()"));
+    if (started && started->toInt() == 1) {
+        for (;;) {
+            const std::optional<QVariant> ready = ask(QStringLiteral("window.vlmRenderReady"));
+            if (!ready || ready->toBool() || clock.elapsed() >= LoadBoundMs)
+                break;
+            WaitUntil([] { return false; }, 10);
+        }
+    }
+    const std::optional<QVariant> hasBody = ask(script);
+    if (!hasBody || !hasBody->toBool()) {
         view_->load(QUrl(QStringLiteral("about:blank")));
         return std::nullopt;
     }

@@ -15,4 +15,11 @@ struct TWebEngineSetup {
 // platform was chosen. Says what it did, for the log.
 TWebEngineSetup PrepareWebEngine();
 
+// Builds with AddressSanitizer only: Qt WebEngine's own code, built without
+// it, frees with another size than it allocated and keeps its profile to the
+// end of the process. Those two reports are about the engine: a process that
+// is going to start it runs itself again with them off (argv as main got
+// it). Everything else stays checked. Elsewhere it does nothing.
+void WithoutEngineSanitizerReports(char** argv);
+
 } // namespace vlm
