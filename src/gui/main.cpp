@@ -1,18 +1,30 @@
 // The desktop program.
 
+#include "app/GuiSession.h"
+#include "app/IniLang.h"
+#include "common/QtText.h"
 #include "render/WebEngineSetup.h"
 
 #include <QApplication>
 #include <QMainWindow>
 
+#include <string>
+#include <vector>
+
 int main(int argc, char* argv[]) {
     vlm::WithoutEngineSanitizerReports(argv);
     vlm::PrepareWebEngine();
     QApplication app(argc, argv);
+    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    vlm::TGuiSession session(vlm::ExecutablePath(argc > 0 ? argv[0] : "vellumar"),
+                             vlm::ParseGuiArguments(args));
+    if (!session.Start())
+        return 1;
     QMainWindow window;
     window.setObjectName("frmMain");
-    window.setWindowTitle(QStringLiteral("Vellumar 4"));
+    window.setWindowTitle(vlm::ToQt(session.Language().LangText("PROGRAM_NAME")));
     window.resize(1024, 700);
+    session.Prompt().SetParent(&window);
     window.show();
     return app.exec();
 }

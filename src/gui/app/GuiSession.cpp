@@ -1,0 +1,69 @@
+#include "app/GuiSession.h"
+
+#include "app/AppStartup.h"
+#include "app/ApplyLanguage.h"
+#include "app/IniLang.h"
+#include "app/VLMXConfig.h"
+#include "common/AsciiText.h"
+#include "page/ClassDefinitions.h"
+
+namespace vlm {
+
+namespace fs = std::filesystem;
+
+TGuiStartOptions ParseGuiArguments(const std::vector<std::string>& args) {
+    TGuiStartOptions options;
+    for (const std::string& arg : args) {
+        if (SameTextAscii(arg, "DEBUG"))
+            options.debug = true;
+        else if (SameTextAscii(arg, "LOG"))
+            options.log = true;
+    }
+    return options;
+}
+
+TGuiSession::TGuiSession(const fs::path& executable, const TGuiStartOptions& options,
+                         std::unique_ptr<SettingsStore> settings)
+    : executable_(executable), options_(options), settings_(std::move(settings)),
+      prompt_(CurrentLanguage(), "Vellumar 4"), library_(prompt_) {}
+
+TGuiSession::~TGuiSession() {
+    renderer_.reset();
+    if (started_)
+        RemoveRunTempDir(paths_);
+    if (log_) {
+        InstallProgramLog(nullptr);
+        log_->Destroy(0);
+    }
+}
+
+TLanguage& TGuiSession::Language() {
+    return CurrentLanguage();
+}
+
+bool TGuiSession::Start() {
+    const EnvLookup env = SystemEnvironment();
+    TLanguage& lang = CurrentLanguage();
+    programDir_ = StartProgramCore(executable_, env, AppConfig, lang);
+    ApplyLanguage(lang, AppConfig, programDir_);
+    if (!lang.LangText("PROGRAM_NAME").empty())
+        prompt_.SetAppTitle(lang.LangText("PROGRAM_NAME"));
+    log_ = std::make_unique<TLog>(clock, SystemLogIdentity(executable_), executable_.parent_path(),
+                                  !options_.log, false, false, "vellumar");
+    InstallProgramLog(log_.get());
+    std::error_code ec;
+    const std::optional<TProgramPaths> made = InitMainWindowCore(
+        programDir_, env, fs::temp_directory_path(ec), random, prompt_, lang, *log_);
+    if (!made)
+        return false;
+    paths_ = *made;
+    started_ = true;
+    definitions_ = LoadComponentLibrary(library_, programDir_, prompt_, lang);
+    if (!definitions_)
+        return false;
+    renderer_ = std::make_unique<TVLMHTMLRender>(
+        TRenderCache(TRenderCache::CacheFolderFor(paths_.UserDataDir), 40));
+    return true;
+}
+
+} // namespace vlm

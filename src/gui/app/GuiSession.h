@@ -1,0 +1,73 @@
+#pragma once
+// One run of the desktop program: the configuration and language read as
+// the program reads them, the log, the run's working folder, the Qt ports
+// the core is handed, the component library and the renderer. Windows take
+// references to what they need from here; nothing is reached globally.
+
+#include "app/Log.h"
+#include "app/QtSettingsStore.h"
+#include "app/QtUserPrompt.h"
+#include "app/VLMVars.h"
+#include "common/SystemPorts.h"
+#include "page/ComponentsManager.h"
+#include "page/janXMLTree.h"
+#include "render/VLMHTMLRender.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vlm {
+
+class TLanguage;
+
+struct TGuiStartOptions {
+    bool debug = false; // "DEBUG": the debug menu
+    bool log = false;   // "LOG": the diagnostic log
+};
+
+// The bare words of the command line, in any case.
+TGuiStartOptions ParseGuiArguments(const std::vector<std::string>& args);
+
+class TGuiSession {
+public:
+    TGuiSession(const std::filesystem::path& executable, const TGuiStartOptions& options,
+                std::unique_ptr<SettingsStore> settings = std::make_unique<QtSettingsStore>());
+    ~TGuiSession();
+    TGuiSession(const TGuiSession&) = delete;
+    TGuiSession& operator=(const TGuiSession&) = delete;
+
+    // Reads the configuration and language, opens the log, makes the run's
+    // working folder and loads the component library; false when the run
+    // cannot go on (the user has been told why).
+    bool Start();
+
+    TLanguage& Language();
+    QtUserPrompt& Prompt() { return prompt_; }
+    SettingsStore& Settings() { return *settings_; }
+    TComponentsCollection& Library() { return library_; }
+    TVLMHTMLRender& Renderer() { return *renderer_; }
+    const TProgramPaths& Paths() const { return paths_; }
+    const std::filesystem::path& ProgramDir() const { return programDir_; }
+    const TGuiStartOptions& Options() const { return options_; }
+
+    SystemClock clock;
+    SystemRandom random;
+    SystemGuidSource guids;
+
+private:
+    std::filesystem::path executable_;
+    TGuiStartOptions options_;
+    std::unique_ptr<SettingsStore> settings_;
+    QtUserPrompt prompt_;
+    std::filesystem::path programDir_;
+    TProgramPaths paths_;
+    std::unique_ptr<TLog> log_;
+    std::unique_ptr<TjanXMLTree> definitions_; // outlives the library that points into it
+    TComponentsCollection library_;
+    std::unique_ptr<TVLMHTMLRender> renderer_;
+    bool started_ = false;
+};
+
+} // namespace vlm
