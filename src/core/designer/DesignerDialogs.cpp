@@ -13,4 +13,12 @@ TExternalValue CallResourcesForm(const TDesignerDialogs& dialogs, const TExterna
     return TExternalValue::Text(dialogs.chooseResource(ArgText(args, 0), mode).value_or(""));
 }
 
+TExternalValue CallColorDialog(const TDesignerDialogs& dialogs, const TExternalArgs& args) {
+    const std::string& color = ArgText(args, 0);
+    if (!dialogs.chooseColor)
+        return TExternalValue::Text(color);
+    const std::optional<TColor> chosen = dialogs.chooseColor(ColorFromText(color));
+    return TExternalValue::Text(chosen ? TextFromColor(*chosen) : color);
+}
+
 } // namespace vlm

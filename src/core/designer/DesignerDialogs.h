@@ -23,4 +23,8 @@ struct TDesignerDialogs {
 // empty on Cancel; a kind the resource manager does not know fails the call.
 TExternalValue CallResourcesForm(const TDesignerDialogs& dialogs, const TExternalArgs& args);
 
+// ColorDialog(color) of both pages' tables: the chosen colour as RRGGBB,
+// the colour unchanged on Cancel; "#RRGGBB" is read too, a malformed text as black.
+TExternalValue CallColorDialog(const TDesignerDialogs& dialogs, const TExternalArgs& args);
+
 } // namespace vlm

@@ -35,7 +35,7 @@ THTMLPropertyManager::THTMLPropertyManager(TEditorElement* editor, std::string r
         return Properties(editor_ ? NodeOf(args[0]) : nullptr, args, 1);
     });
     table_.Add("ColorDialog", 1, 1,
-               [this](const TExternalArgs& args) { return ColorDialog(args); });
+               [this](const TExternalArgs& args) { return CallColorDialog(dialogs_, args); });
     table_.Add("ResourcesForm", 2, 2,
                [this](const TExternalArgs& args) { return CallResourcesForm(dialogs_, args); });
     table_.Add("GetLangText", 1, 1,
@@ -78,14 +78,6 @@ TjanXMLNode* THTMLPropertyManager::NodeOf(const TExternalValue& selector) const 
             return node;
     }
     throw EExternalCall("No Node Found");
-}
-
-TExternalValue THTMLPropertyManager::ColorDialog(const TExternalArgs& args) const {
-    const std::string& color = ArgText(args, 0);
-    if (!dialogs_.chooseColor)
-        return TExternalValue::Text(color);
-    const std::optional<TColor> chosen = dialogs_.chooseColor(ColorFromText(color));
-    return TExternalValue::Text(chosen ? TextFromColor(*chosen) : color);
 }
 
 } // namespace vlm

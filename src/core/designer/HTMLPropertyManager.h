@@ -25,7 +25,6 @@ public:
 private:
     TExternalValue Properties(const TjanXMLNode* node, const TExternalArgs& args, std::size_t at);
     TjanXMLNode* NodeOf(const TExternalValue& selector) const;
-    TExternalValue ColorDialog(const TExternalArgs& args) const;
 
     TEditorElement* editor_;
     std::string resourcesFolder_;
