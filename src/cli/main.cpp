@@ -7,6 +7,7 @@
 #include "CourseCommands.h"
 #include "ExportCommands.h"
 #include "InfoCommand.h"
+#include "PageTemplateCommands.h"
 
 #include <CLI/CLI.hpp>
 
@@ -82,6 +83,9 @@ int main(int argc, char** argv) {
     scenarioCmd->add_option("--profile", exportOptions.reportProfile, "Report profile");
     CLI::App* mediaCmd = target("media", "Copy of the course's sound and video files", "FOLDER");
 
+    TPageTemplateCommands pageTemplates;
+    AddPageTemplateCommands(app, pageTemplates);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -96,6 +100,8 @@ int main(int argc, char** argv) {
     if (!session.Start())
         return kExitFailed;
     return session.Run([&]() -> int {
+        if (const std::optional<int> code = RunPageTemplateCommands(session, pageTemplates))
+            return *code;
         if (*newCmd)
             return RunNew(session, newOptions);
         if (*infoCmd)
