@@ -1,5 +1,7 @@
 #include "designer/HtmlColor.h"
 
+#include "common/StringTools.h"
+
 #include <array>
 #include <cstdio>
 
@@ -13,16 +15,6 @@ constexpr std::array<std::uint32_t, 31> kSystemColors = {
     0x000000, 0x000000, 0xB4B4B4, 0xF4F7FC, 0xABABAB, 0x3399FF, 0xFFFFFF, 0xF0F0F0,
     0xA0A0A0, 0x6D6D6D, 0x000000, 0x000000, 0xFFFFFF, 0x696969, 0xE3E3E3, 0x000000,
     0xFFFFE1, 0xB5B5B5, 0x0066CC, 0xB9D1EA, 0xD7E4F2, 0x3399FF, 0xF0F0F0};
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 TColor FromRGB(int red, int green, int blue) {
     return static_cast<TColor>(red | (green << 8) | (blue << 16));
@@ -54,8 +46,8 @@ void THTMLColor::SetHTMLColor(const std::string& text) {
         return;
     int parts[3];
     for (int i = 0; i < 3; ++i) {
-        const int high = HexDigit(digits[2 * i]);
-        const int low = HexDigit(digits[2 * i + 1]);
+        const int high = HexValue(digits[2 * i]);
+        const int low = HexValue(digits[2 * i + 1]);
         if (high < 0 || low < 0)
             return;
         parts[i] = high * 16 + low;
