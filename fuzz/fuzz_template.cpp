@@ -59,10 +59,6 @@ const fs::path& Work() {
             fs::temp_directory_path() / ("vlm_fuzz_" + std::to_string(getpid()) + "_template");
         fs::create_directories(made / "program" / "templates_page" / "t" / "resources");
         std::ofstream(made / "program" / "templates_page" / "t" / "resources" / "a.png") << "png";
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(Work(), ec);
-        });
         return made;
     }();
     return work;
