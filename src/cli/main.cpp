@@ -8,6 +8,7 @@
 #include "ExportCommands.h"
 #include "InfoCommand.h"
 #include "RenderCommand.h"
+#include "PageTemplateCommands.h"
 
 #include <CLI/CLI.hpp>
 
@@ -92,6 +93,8 @@ int main(int argc, char** argv) {
     renderCmd->add_option("-o,--output", renderOptions.output, "PICTURE.png")->required();
     renderCmd->add_option("--element", renderOptions.element, "Only this element, by name");
     renderCmd->add_option("--size", renderOptions.size, "W,H (default: the page or element)");
+    TPageTemplateCommands pageTemplates;
+    AddPageTemplateCommands(app, pageTemplates);
 
     try {
         app.parse(argc, argv);
@@ -111,6 +114,8 @@ int main(int argc, char** argv) {
     if (!session.Start())
         return kExitFailed;
     return session.Run([&]() -> int {
+        if (const std::optional<int> code = RunPageTemplateCommands(session, pageTemplates))
+            return *code;
         if (*newCmd)
             return RunNew(session, newOptions);
         if (*infoCmd)

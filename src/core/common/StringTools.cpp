@@ -186,6 +186,12 @@ std::string ReplaceAll(std::string_view text, std::string_view pattern,
     return out;
 }
 
+bool IsAsciiLetter(unsigned char b) {
+    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z');
+}
+
+} // namespace
+
 int HexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -195,12 +201,6 @@ int HexValue(char c) {
         return c - 'a' + 10;
     return -1;
 }
-
-bool IsAsciiLetter(unsigned char b) {
-    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z');
-}
-
-} // namespace
 
 std::string EncodeText(std::string_view text) {
     // Row by row without rescanning: each byte takes the code of the first

@@ -56,6 +56,9 @@ bool IsWordBoundary(char ch);
 // occurrence that is not a whole word.
 std::string InsertWordLinks(std::string_view text, std::string_view word, std::string_view openTag);
 
+// The value of a hexadecimal digit (either case), or -1.
+int HexValue(char c);
+
 // HTML form encoding: letters, digits and *@._-$!'() stay, space becomes "+",
 // any other byte "%XX" (upper-case hexadecimal).
 std::string UrlEncode(std::string_view text);
