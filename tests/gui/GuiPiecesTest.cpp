@@ -32,6 +32,14 @@ TLanguage Language(int index) {
     return lang;
 }
 
+// With VLM_SCREENSHOTS set (a folder), windows are saved there as a person
+// would see them: run the tests under Xvfb with QT_QPA_PLATFORM=xcb.
+void Shot(QWidget& window, const char* name) {
+    const QByteArray folder = qgetenv("VLM_SCREENSHOTS");
+    if (!folder.isEmpty())
+        window.grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
+}
+
 // Does `act` on the next modal dialog once it is shown.
 void OnNextDialog(std::function<void(QWidget&)> act) {
     QTimer::singleShot(50, [act = std::move(act)] {
@@ -74,6 +82,7 @@ TEST(QtUserPromptTest, AnswersComeFromThePressedButtonOrEscape) {
         auto* no = dialog.findChild<QPushButton*>("btnNo");
         ASSERT_TRUE(no);
         EXPECT_EQ(no->text(), QStringLiteral("&No"));
+        Shot(dialog, "message-confirm-en");
         QTest::mouseClick(no, Qt::LeftButton);
     });
     EXPECT_EQ(prompt.MessageBox({}, "Save?", DialogType::Confirmation, kButtonsYesNoCancel), mrNo);
@@ -87,7 +96,9 @@ TEST(QtUserPromptTest, AnswersComeFromThePressedButtonOrEscape) {
     OnNextDialog([](QWidget& dialog) {
         auto* box = dialog.findChild<QCheckBox*>("cbDontShowAgain");
         ASSERT_TRUE(box);
+        EXPECT_EQ(box->text(), QStringLiteral("Do not show this message again"));
         box->setChecked(true);
+        Shot(dialog, "message-dont-show-again-en");
         QTest::mouseClick(dialog.findChild<QPushButton*>("btnOK"), Qt::LeftButton);
     });
     EXPECT_EQ(prompt.MessageBox({}, "Note", DialogType::Information, kButtonsOK, {}, &again), mrOK);
@@ -111,6 +122,7 @@ TEST(ProgressFormTest, TranslatedCountsAndEscapeAsksToStop) {
         form.Step();
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(form.Bar().value(), 2);
+        Shot(form, index == 0 ? "progress-pl" : "progress-en");
         EXPECT_FALSE(form.Cancelled());
         QTest::keyClick(&form, Qt::Key_Escape);
         EXPECT_TRUE(form.Cancelled());
@@ -135,6 +147,8 @@ TEST(PagePreviewTest, TranslatedToolbarShowsThePageAndCloses) {
               QUrl::fromLocalFile(QString::fromStdString(page.string())));
     preview.show();
     EXPECT_TRUE(preview.windowState() & Qt::WindowMaximized);
+    QTest::qWait(300);
+    Shot(preview, "preview-pl");
     close->trigger();
     EXPECT_FALSE(preview.isVisible());
 }

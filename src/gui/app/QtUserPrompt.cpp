@@ -2,6 +2,7 @@
 
 #include "app/MessageDialog.h"
 #include "common/QtText.h"
+#include "common/WindowTranslation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,8 +44,8 @@ QString Text(const std::string& cp1250) {
 }
 
 // The dialog of a computed layout; its result is the pressed button's.
-int RunDialog(QWidget* parent, const TMessageBoxLayout& layout, const std::string& text,
-              bool* dontShowAgain) {
+int RunDialog(QWidget* parent, const TLanguage& lang, const TMessageBoxLayout& layout,
+              const std::string& text, bool* dontShowAgain) {
     QDialog dialog(parent);
     dialog.setObjectName("frmVLMMessage");
     dialog.setWindowTitle(ToQt(layout.caption));
@@ -78,6 +79,8 @@ int RunDialog(QWidget* parent, const TMessageBoxLayout& layout, const std::strin
             dialog.done(QDialog::Accepted);
         });
     }
+    // The check box's caption comes from the dialog's section of the language file.
+    TranslateWindow(dialog, lang);
     if (!layout.sound.empty())
         QApplication::beep();
     dialog.exec(); // Escape and closing keep the cancel result
@@ -118,9 +121,8 @@ const char* DialogButtonName(int result) {
 QtUserPrompt::QtUserPrompt(const TLanguage& lang, std::string appTitle)
     : lang_(lang), appTitle_(std::move(appTitle)) {}
 
-int QtUserPrompt::MessageBox(const std::string& caption, const std::string& text,
-                             DialogType type, ButtonSet buttons, const std::string&,
-                             bool* dontShowAgain) {
+int QtUserPrompt::MessageBox(const std::string& caption, const std::string& text, DialogType type,
+                             ButtonSet buttons, const std::string&, bool* dontShowAgain) {
     TMessageBoxRequest request;
     request.caption = caption;
     request.appTitle = appTitle_;
@@ -133,11 +135,10 @@ int QtUserPrompt::MessageBox(const std::string& caption, const std::string& text
     const QFont font = QApplication::font();
     request.labelHeight = [&](int width) {
         return QFontMetrics(font)
-            .boundingRect(QRect(0, 0, width - kLabelLeft - 16, 10000), Qt::TextWordWrap,
-                          Text(text))
+            .boundingRect(QRect(0, 0, width - kLabelLeft - 16, 10000), Qt::TextWordWrap, Text(text))
             .height();
     };
-    return RunDialog(parent_, LayoutMessageBox(lang_, request), text, dontShowAgain);
+    return RunDialog(parent_, lang_, LayoutMessageBox(lang_, request), text, dontShowAgain);
 }
 
 int QtUserPrompt::MessageDlg(const std::string& text, DialogType type, ButtonSet buttons, int) {
@@ -148,7 +149,7 @@ int QtUserPrompt::MessageDlg(const std::string& text, DialogType type, ButtonSet
     const std::vector<std::string> captions = MessageDlgButtonCaptions(texts, buttons);
     for (std::size_t i = 0; i < layout.buttons.size() && i < captions.size(); ++i)
         layout.buttons[i].caption = captions[i];
-    return RunDialog(parent_, layout, text, nullptr);
+    return RunDialog(parent_, lang_, layout, text, nullptr);
 }
 
 void QtUserPrompt::ShowMessage(const std::string& text) {

@@ -3,7 +3,9 @@
 #include "common/WindowTranslation.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QKeySequence>
+#include <QScreen>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -39,6 +41,10 @@ TfrmPagePreview::TfrmPagePreview(const std::filesystem::path& pageFile, const TL
     layout->addWidget(toolbar);
     layout->addWidget(browser_, 1);
     TranslateWindow(*this, lang);
+    // Maximised; the screen's size as well, for desktops without a window
+    // manager to do it.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     browser_->load(QUrl::fromLocalFile(QString::fromStdString(pageFile.string())));
 }
