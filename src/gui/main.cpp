@@ -2,6 +2,7 @@
 
 #include "app/GuiSession.h"
 #include "app/IniLang.h"
+#include "app/QuitOnSignal.h"
 #include "common/QtText.h"
 #include "render/WebEngineSetup.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     window.setWindowTitle(vlm::ToQt(session.Language().LangText("PROGRAM_NAME")));
     window.resize(1024, 700);
     session.Prompt().SetParent(&window);
+    vlm::QuitOnTerminationSignals(&window);
     window.show();
     return app.exec();
 }
