@@ -5,6 +5,7 @@
 // the other course is left as it was; every path value of the merged page is
 // either the value it had or names a file of this course with the content
 // of the file the value named there; other values are untouched.
+#include "app/NullUserPrompt.h"
 #include "app/UserPrompt.h"
 #include "common/FileWrite.h"
 #include "common/Progress.h"
@@ -27,18 +28,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class SilentPrompt : public vlm::UserPrompt {
-public:
-    int MessageBox(const std::string&, const std::string&, vlm::DialogType, vlm::ButtonSet,
-                   const std::string&, bool*) override {
-        return vlm::mrOK;
-    }
-    int MessageDlg(const std::string&, vlm::DialogType, vlm::ButtonSet, int) override {
-        return vlm::mrOK;
-    }
-    void ShowMessage(const std::string&) override {}
-};
 
 class CountingGuids : public vlm::GuidSource {
 public:
@@ -124,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static vlm::TjanXMLTree definitions;
     if (definitions.Children().empty())
         definitions.LoadFromText(kDefinitions);
-    SilentPrompt prompt;
+    vlm::NullUserPrompt prompt;
     CountingGuids guids;
     vlm::SystemClock clock;
     vlm::NullProgress progress;

@@ -3,6 +3,7 @@
 // resolves every class they define (inheritance cycles included). A tree
 // whose names the writer can express is written, read and written again: the
 // two texts must be equal.
+#include "app/NullUserPrompt.h"
 #include "page/ClassDefinitions.h"
 #include "page/janXMLTree.h"
 #include "page/xmp.h"
@@ -12,18 +13,6 @@
 #include <string>
 
 namespace {
-
-class SilentPrompt : public vlm::UserPrompt {
-public:
-    int MessageBox(const std::string&, const std::string&, vlm::DialogType, vlm::ButtonSet,
-                   const std::string&, bool*) override {
-        return vlm::mrOK;
-    }
-    int MessageDlg(const std::string&, vlm::DialogType, vlm::ButtonSet, int) override {
-        return vlm::mrOK;
-    }
-    void ShowMessage(const std::string&) override {}
-};
 
 class CountingGuids : public vlm::GuidSource {
 public:
@@ -92,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static vlm::TjanXMLTree definitions;
     if (definitions.Children().empty())
         definitions.LoadFromText(kDefinitions);
-    SilentPrompt prompt;
+    vlm::NullUserPrompt prompt;
     CountingGuids guids;
     vlm::SystemClock clock;
     vlm::TXMPDocument doc(guids, prompt, clock);

@@ -3,6 +3,7 @@
 // scaling runs check that the reader and the writer stay linear in the size
 // of the text.
 
+#include "app/NullUserPrompt.h"
 #include "page/janXMLTree.h"
 #include "page/xmp.h"
 
@@ -20,18 +21,6 @@ public:
 
 private:
     unsigned long n_ = 0;
-};
-
-class SilentPrompt : public vlm::UserPrompt {
-public:
-    int MessageBox(const std::string&, const std::string&, vlm::DialogType, vlm::ButtonSet,
-                   const std::string&, bool*) override {
-        return vlm::mrOK;
-    }
-    int MessageDlg(const std::string&, vlm::DialogType, vlm::ButtonSet, int) override {
-        return vlm::mrOK;
-    }
-    void ShowMessage(const std::string&) override {}
 };
 
 const char* const kClasses[] = {"text", "image", "button", "input", "checkbox"};
@@ -83,7 +72,7 @@ std::string Page(int elements) {
 
 void BM_ReadBindWritePage(benchmark::State& state) {
     CountingGuids guids;
-    SilentPrompt prompt;
+    vlm::NullUserPrompt prompt;
     vlm::SystemClock clock;
     vlm::TjanXMLTree definitions;
     definitions.LoadFromText(Definitions());
