@@ -7,6 +7,7 @@
 #include "CourseCommands.h"
 #include "ExportCommands.h"
 #include "InfoCommand.h"
+#include "PageCommands.h"
 
 #include <CLI/CLI.hpp>
 
@@ -82,6 +83,8 @@ int main(int argc, char** argv) {
     scenarioCmd->add_option("--profile", exportOptions.reportProfile, "Report profile");
     CLI::App* mediaCmd = target("media", "Copy of the course's sound and video files", "FOLDER");
 
+    const TPageCommands pageCommands(app);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -118,6 +121,8 @@ int main(int argc, char** argv) {
             return RunExportScenario(session, exportOptions);
         if (*mediaCmd)
             return RunExportMedia(session, exportOptions);
+        if (pageCommands.Selected())
+            return pageCommands.Run(session);
         return kExitUsage;
     });
 }
