@@ -114,8 +114,9 @@ TEST(CommandEnabling, ASharedShortcutGoesToTheFirstCommand) {
     EXPECT_EQ(CommandState(states, "actCourseProperties").shortcut, "");
     EXPECT_EQ(CommandState(states, "actUndo").shortcut, "Ctrl+Z");
     for (const TCommandState& c : states) {
-        if (c.name != "actOptions")
+        if (c.name != "actOptions") {
             EXPECT_NE(c.shortcut, "Ctrl+Shift+Alt+K") << c.name;
+        }
     }
 }
 
