@@ -7,12 +7,12 @@
 #include "common/StringTools.h"
 #include "designer/DesignerSession.h"
 #include "designer/ElementRecords.h"
+#include "designer/SurfaceGeometry.h"
 #include "page/ClassDefinitions.h"
 #include "project/CourseMessages.h"
 #include "project/CoursePaths.h"
 #include "project/Project.h"
 
-#include <charconv>
 #include <optional>
 
 namespace vlm::cli {
@@ -24,16 +24,11 @@ struct TBadInput {
     std::string key, argument;
 };
 
-bool ParseInt(const std::string& text, int& value) {
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size() && !text.empty();
-}
-
 std::pair<int, int> ParsePair(const std::string& text) {
     const std::size_t comma = text.find(',');
     int a = 0, b = 0;
-    if (comma == std::string::npos || !ParseInt(text.substr(0, comma), a) ||
-        !ParseInt(text.substr(comma + 1), b))
+    if (comma == std::string::npos || !ParseWholeNumber(text.substr(0, comma), a) ||
+        !ParseWholeNumber(text.substr(comma + 1), b))
         throw TBadInput{"CLI_BAD_POINT", Utf8ToCp1250(text)};
     return {a, b};
 }
@@ -85,7 +80,7 @@ std::vector<std::pair<std::string, std::string>> Assignments(const std::vector<s
             throw TBadInput{"CLI_UNKNOWN_PROPERTY", name};
         int number = 0;
         const TjanXMLNode* other = document.DocumentNode()->FindChildByAttribute("name", value);
-        if ((IsGeometry(name) && !ParseInt(value, number)) ||
+        if ((IsGeometry(name) && !ParseWholeNumber(value, number)) ||
             (name == "name" && (!IsValidIdentifier(value) || (other && other != &element))))
             throw TBadInput{"CLI_VALUE_NOT_KEPT", name};
         const std::string stored = StoredValue(definitions, element, name, value);

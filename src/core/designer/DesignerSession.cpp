@@ -10,31 +10,16 @@
 #include "page/ClassDefinitions.h"
 #include "project/CourseMessages.h"
 
-#include <charconv>
-
 namespace fs = std::filesystem;
 
 namespace vlm {
 
 namespace {
 
-bool ParseWhole(const std::string& text, int& value) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    if (first != last && *first == '+')
-        ++first;
-    auto [end, ec] = std::from_chars(first, last, value);
-    return ec == std::errc() && end == last && first != last;
-}
-
 bool ReadBounds(const TjanXMLNode& record, TFrameBounds& bounds) {
-    auto read = [&record](const char* name, int& value) {
-        const std::string text = record.GetAttributeText(name);
-        return ParseWhole(text.empty() ? std::string("10") : text, value);
-    };
     TFrameBounds b;
-    if (!read("x", b.left) || !read("y", b.top) || !read("width", b.width) ||
-        !read("height", b.height))
+    if (!ReadDimension(record, "x", b.left) || !ReadDimension(record, "y", b.top) ||
+        !ReadDimension(record, "width", b.width) || !ReadDimension(record, "height", b.height))
         return false;
     bounds = b;
     return true;

@@ -2,6 +2,8 @@
 
 #include "app/IniLang.h"
 #include "common/Encoding.h"
+#include "common/StringRoutines.h"
+#include "designer/SurfaceGeometry.h"
 #include "page/ClassDefinitions.h"
 #include "page/ElementFiles.h"
 
@@ -15,15 +17,17 @@ bool IsIdentStart(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
 
+// The step record a step number names; none for a value that is not a number.
+TjanXMLNode* StepRecord(const TjanXMLNode& document, const std::string& number) {
+    int n = 0;
+    return ParseWholeNumber(number, n) ? document.FindChildByAttribute("name", StepName(n))
+                                       : nullptr;
+}
+
 void RemoveFromStep(TjanXMLNode& document, const TjanXMLNode& element) {
-    const std::string step = element.GetAttributeText("step");
-    if (step.empty())
-        return;
-    const TjanXMLNode* stepRecord = document.FindChildByAttribute("name", StepRecordName(step));
-    if (!stepRecord)
-        return;
-    TjanXMLNode* listed = document.FindChildByAttribute(
-        "name", StepRecordName(stepRecord->GetAttributeText("number")));
+    const TjanXMLNode* stepRecord = StepRecord(document, element.GetAttributeText("step"));
+    TjanXMLNode* listed =
+        stepRecord ? StepRecord(document, stepRecord->GetAttributeText("number")) : nullptr;
     if (!listed)
         return;
     const std::string name = element.GetAttributeText("name");
@@ -97,10 +101,6 @@ TjanXMLNode* CreateElementRecord(TXMPDocument& document, const std::string& clas
         added->SetCData(true);
     }
     return element;
-}
-
-std::string StepRecordName(const std::string& number) {
-    return "Step" + (number.size() < 3 ? std::string(3 - number.size(), '0') : "") + number;
 }
 
 bool DeleteElementRecord(TjanXMLNode& document, TjanXMLNode* element,

@@ -21,9 +21,6 @@ bool IsValidIdentifier(const std::string& text);
 TjanXMLNode* CreateElementRecord(TXMPDocument& document, const std::string& className, int x,
                                  int y);
 
-// "Step" + the number padded with zeros to three digits.
-std::string StepRecordName(const std::string& number);
-
 // Removes the element: its name leaves its step's "elements", the record
 // goes with its files, then every record whose "sourceObject", "param" or
 // "target" names it, each with its files. Files are deleted only from the

@@ -7,21 +7,6 @@ namespace vlm {
 
 namespace {
 
-bool ParseWhole(const std::string& text, int& value) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    if (first != last && *first == '+')
-        ++first;
-    auto [end, ec] = std::from_chars(first, last, value);
-    return ec == std::errc() && end == last && first != last;
-}
-
-// An attribute read as a number, "10" when absent or empty.
-bool Dimension(const TjanXMLNode& node, const char* name, int& value) {
-    const std::string text = node.GetAttributeText(name);
-    return ParseWhole(text.empty() ? std::string("10") : text, value);
-}
-
 int HexDigit(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -33,6 +18,20 @@ int HexDigit(char c) {
 }
 
 } // namespace
+
+bool ParseWholeNumber(const std::string& text, int& value) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+')
+        ++first;
+    auto [end, ec] = std::from_chars(first, last, value);
+    return ec == std::errc() && end == last && first != last;
+}
+
+bool ReadDimension(const TjanXMLNode& element, const char* name, int& value) {
+    const std::string text = element.GetAttributeText(name);
+    return ParseWholeNumber(text.empty() ? std::string("10") : text, value);
+}
 
 int SnapToGrid(int value, int spacing, bool snapping) {
     if (!snapping || spacing <= 0)
@@ -61,14 +60,14 @@ bool ContentHeight(const TjanXMLNode* document, const TjanXMLNode* definitionsDo
     if (!document)
         return true;
     const TjanXMLNode* page = document->FindChild("page");
-    if (page && !ParseWhole(page->GetAttributeText("height"), height))
+    if (page && !ParseWholeNumber(page->GetAttributeText("height"), height))
         return false;
     for (const auto& child : document->Children()) {
         if (!child->FindAttribute("name") || child.get() == page ||
             !ClassPaints(definitionsDocument, child->Name()))
             continue;
         int y = 0, h = 0;
-        if (!Dimension(*child, "y", y) || !Dimension(*child, "height", h))
+        if (!ReadDimension(*child, "y", y) || !ReadDimension(*child, "height", h))
             return false;
         const long long bottom = static_cast<long long>(y) + h;
         if (bottom > height)

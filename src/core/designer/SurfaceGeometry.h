@@ -13,6 +13,12 @@ inline constexpr int kSurfaceWidth = 1024; // the background image
 inline constexpr int kSurfaceDefaultHeight = 550;
 inline constexpr int kSnapTolerance = 5;
 
+// A whole decimal number with an optional sign and nothing else.
+bool ParseWholeNumber(const std::string& text, int& value);
+// An element's "x", "y", "width" or "height": "10" when absent or empty;
+// false when not a whole number.
+bool ReadDimension(const TjanXMLNode& element, const char* name, int& value);
+
 // A coordinate moved onto a grid line of the given spacing when it lies
 // within the tolerance of one; unchanged when snapping is off or the spacing
 // is not positive.

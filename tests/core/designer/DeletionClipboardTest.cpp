@@ -58,12 +58,6 @@ TEST_F(DeletionTest, TheQuestionDecidesAndUndeletableElementsAreOnlyCopiedByCut)
     EXPECT_EQ(prompt.calls.size(), asked);
 }
 
-TEST(StepRecordName, PadsToThreeDigits) {
-    EXPECT_EQ(StepRecordName("1"), "Step001");
-    EXPECT_EQ(StepRecordName("12"), "Step012");
-    EXPECT_EQ(StepRecordName("123"), "Step123");
-}
-
 TEST(ClipboardRecord, BytesRoundTripAndQuoteWhatNeedsIt) {
     const std::string folder = "/home/a b/course/resources/";
     const std::string xml = "<button name=\"b\" caption=\"a,\"\"b\">\r\n  <event name=\"x\" />\r\n"
@@ -118,7 +112,7 @@ TEST_F(ClipboardTest, ABrokenRecordIsRefusedAndThePageIsUnchanged) {
     Open(PageText("  <button name=\"b1\" />\r\n"));
     const std::string before = session->Document().AsText();
     for (const std::string& bad : {std::string(), std::string("onlyone"), std::string("a,"),
-                                  std::string("a,b\0<button />", 14)}) {
+                                   std::string("a,b\0<button />", 14)}) {
         EXPECT_FALSE(session->PasteFromClipboard(bad));
         EXPECT_EQ(session->Document().AsText(), before);
     }

@@ -11,11 +11,20 @@ TEST(SnapToGrid, MovesOnlyWithinFivePixelsOfALine) {
         int expected;
     };
     const Case cases[] = {
-        {23, 25, true, 25}, {20, 25, true, 25},  {30, 25, true, 25}, {4, 25, true, 0},
-        {5, 25, true, 0},   {6, 25, true, 6},    {12, 25, true, 12}, {48, 25, true, 50},
-        {43, 25, true, 43}, {23, 25, false, 23}, {7, 10, true, 10}, // both rules hold: up to the
-                                                                    // next line wins
-        {-3, 25, true, 0},  {7, 0, true, 7}, // no spacing: no snapping, no division by zero
+        {23, 25, true, 25},
+        {20, 25, true, 25},
+        {30, 25, true, 25},
+        {4, 25, true, 0},
+        {5, 25, true, 0},
+        {6, 25, true, 6},
+        {12, 25, true, 12},
+        {48, 25, true, 50},
+        {43, 25, true, 43},
+        {23, 25, false, 23},
+        {7, 10, true, 10}, // both rules hold: up to the
+                           // next line wins
+        {-3, 25, true, 0},
+        {7, 0, true, 7}, // no spacing: no snapping, no division by zero
     };
     for (const Case& c : cases)
         EXPECT_EQ(SnapToGrid(c.value, c.spacing, c.snapping), c.expected)
