@@ -341,6 +341,19 @@ void TDesignerSession::SendToBack() {
     RebuildElements();
 }
 
+void TDesignerSession::FrameRendered(int index) {
+    std::vector<TFrame>& frames = frames_.Frames();
+    if (index >= 0 && static_cast<std::size_t>(index) < frames.size())
+        frames[static_cast<std::size_t>(index)].rendering = false;
+}
+
+bool TDesignerSession::PreviewsPending() const {
+    for (const TFrame& f : frames_.Frames())
+        if (f.rendering)
+            return true;
+    return false;
+}
+
 void TDesignerSession::MarkChanged(const std::string& globalIndex) {
     for (TFrame& f : frames_.Frames())
         if (f.record->GetAttributeText("globalIndex") == globalIndex)
@@ -353,6 +366,7 @@ void TDesignerSession::RefreshChangedElements() {
         if (!frames[i].repaintFlag)
             continue;
         frames[i].repaintFlag = false;
+        frames[i].rendering = true;
         ReadBounds(*frames[i].record, frames[i].state.bounds);
         frames_.Notify(dcBounds | dcContents, static_cast<int>(i));
     }

@@ -87,6 +87,10 @@ public:
     void UnselectAll();
     void BringToFront();
     void SendToBack();
+    // The view has drawn the frame's picture.
+    void FrameRendered(int index);
+    // Some frame still waits for its picture: the course tree keeps its page meanwhile.
+    bool PreviewsPending() const;
     void MarkChanged(const std::string& globalIndex);
     void RefreshChangedElements();
 

@@ -92,8 +92,10 @@ void TDesignerSession::ApplyEffects(int index, const TFrameEffects& effects) {
     if (effects.modified)
         SetModified(true);
     unsigned flags = effects.writes ? dcBounds : 0u;
-    if (effects.render)
+    if (effects.render) {
         flags |= dcContents;
+        frame.rendering = true;
+    }
     frames_.Notify(flags, index);
 }
 

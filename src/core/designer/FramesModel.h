@@ -17,6 +17,7 @@ struct TFrame {
     bool marked = false;
     bool repaintFlag = false;
     bool visible = true;
+    bool rendering = true; // the picture is not drawn yet (built, resized or refreshed)
 };
 
 class TFramesModel {

@@ -171,3 +171,31 @@ TEST_F(DesignerSessionTest, MarkedFramesAreReReadAndRenderedOnRefresh) {
     session->RefreshChangedElements();
     EXPECT_EQ(recorder.changes.size(), 1u);
 }
+
+TEST_F(DesignerSessionTest, PicturesArePendingUntilTheViewHasDrawnEveryFrame) {
+    Open(PageText(kThree));
+    EXPECT_TRUE(session->PreviewsPending());
+    for (int i = 0; i < 3; ++i)
+        session->FrameRendered(i);
+    EXPECT_FALSE(session->PreviewsPending());
+    session->MarkChanged("3");
+    session->RefreshChangedElements();
+    EXPECT_TRUE(session->PreviewsPending());
+    session->FrameRendered(2);
+    EXPECT_FALSE(session->PreviewsPending());
+}
+
+TEST_F(DesignerSessionTest, PressesOnTheBackgroundAskForPageCommandsOrDropThePaletteClass) {
+    Open(PageText(""));
+    EXPECT_EQ(session->SurfaceMouseDown(TMouseButton::Left, ssDouble, 5, 5),
+              TSurfaceCommand::PageProperties);
+    session->SetPaletteClass("button");
+    EXPECT_EQ(session->SurfaceMouseDown(TMouseButton::Right, 0, 5, 5), TSurfaceCommand::PageMenu);
+    EXPECT_TRUE(session->PaletteClass().empty());
+    EXPECT_EQ(Names(), (std::vector<std::string>{"info", "page"}));
+    session->SetPaletteClass("button");
+    const int none =
+        session->SurfaceMouseDown(TMouseButton::Left, 0, 5, 5) == TSurfaceCommand::None;
+    EXPECT_TRUE(none);
+    EXPECT_NE(Named("button1"), nullptr);
+}
