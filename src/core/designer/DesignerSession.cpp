@@ -91,8 +91,9 @@ void TDesignerSession::Fail(const std::string& key, const fs::path& path,
     if (text.find("%s") != std::string::npos)
         text = LangTextWith(key, PathToCp1250(path));
     else
-        text += " " + PathToCp1250(path);
-    prompt_.MessageBox("", text + " (" + nodeCaption + ")", DialogType::Error, kButtonsOK);
+        text.append(" ").append(PathToCp1250(path));
+    text.append(" (").append(nodeCaption).append(")");
+    prompt_.MessageBox("", text, DialogType::Error, kButtonsOK);
 }
 
 bool TDesignerSession::OpenPage(const fs::path& path, const std::string& nodeCaption) {

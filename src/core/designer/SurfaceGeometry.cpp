@@ -60,7 +60,10 @@ bool ContentHeight(const TjanXMLNode* document, const TjanXMLNode* definitionsDo
     if (!document)
         return true;
     const TjanXMLNode* page = document->FindChild("page");
-    if (page && !ParseWholeNumber(page->GetAttributeText("height"), height))
+    // A page record without a height keeps the default one; a height that is
+    // not a number cannot be designed.
+    const std::string pageHeight = page ? page->GetAttributeText("height") : std::string();
+    if (!pageHeight.empty() && !ParseWholeNumber(pageHeight, height))
         return false;
     for (const auto& child : document->Children()) {
         if (!child->FindAttribute("name") || child.get() == page ||

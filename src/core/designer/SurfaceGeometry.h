@@ -24,10 +24,10 @@ bool ReadDimension(const TjanXMLNode& element, const char* name, int& value);
 // is not positive.
 int SnapToGrid(int value, int spacing, bool snapping);
 
-// The surface height: the page record's "height", raised to 10 below the
-// lowest painted element that ends beyond it. `paints` tells whether a class
-// gets a frame. False when a height or an element's "y"/"height" is not a
-// number (the page cannot be designed).
+// The surface height: the page record's "height" (550 when it has none),
+// raised to 10 below the lowest painted element that ends beyond it. False
+// when a height or an element's "y"/"height" is not a number (the page cannot
+// be designed).
 bool ContentHeight(const TjanXMLNode* document, const TjanXMLNode* definitionsDocument,
                    int& height);
 

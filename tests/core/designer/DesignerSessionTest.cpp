@@ -194,8 +194,6 @@ TEST_F(DesignerSessionTest, PressesOnTheBackgroundAskForPageCommandsOrDropThePal
     EXPECT_TRUE(session->PaletteClass().empty());
     EXPECT_EQ(Names(), (std::vector<std::string>{"info", "page"}));
     session->SetPaletteClass("button");
-    const int none =
-        session->SurfaceMouseDown(TMouseButton::Left, 0, 5, 5) == TSurfaceCommand::None;
-    EXPECT_TRUE(none);
+    EXPECT_EQ(session->SurfaceMouseDown(TMouseButton::Left, 0, 5, 5), TSurfaceCommand::None);
     EXPECT_NE(Named("button1"), nullptr);
 }

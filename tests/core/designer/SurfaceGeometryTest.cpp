@@ -48,6 +48,7 @@ TEST(ContentHeight, GrowsTenBelowThePaintedElementThatEndsLowest) {
          true, 550},
         {R"(<document><page height="550" /><text y="900" height="20" /></document>)", true, 550},
         {R"(<document><page height="600" /><text name="a" /></document>)", true, 600},
+        {R"(<document><page /><text name="a" y="500" height="60" /></document>)", true, 570},
         {R"(<document><page height="tall" /></document>)", false, 0},
         {R"(<document><page height="550" /><text name="a" y="x" /></document>)", false, 0},
     };
