@@ -1,5 +1,6 @@
 #include "designer/ElementPaste.h"
 
+#include "app/Log.h"
 #include "common/Encoding.h"
 #include "designer/ClipboardRecord.h"
 
@@ -34,6 +35,7 @@ void CopyResources(const TjanXMLNode& element, const TComponentItem& item,
         if (!Inside(courseResourcesDir, target) || !fs::is_regular_file(source, ec) ||
             fs::exists(fs::symlink_status(target, ec)))
             continue;
+        ProgramLog().Write(PathToCp1250(source) + " => " + PathToCp1250(target));
         fs::create_directories(target.parent_path(), ec);
         fs::copy_file(source, target, fs::copy_options::none, ec);
     }
@@ -43,7 +45,9 @@ void CopyResources(const TjanXMLNode& element, const TComponentItem& item,
 
 TjanXMLNode* PasteClipboardRecord(TXMPDocument& document, const TComponentsCollection* library,
                                   std::string_view record, const fs::path& courseResourcesDir) {
+    ProgramLog().Write("Type: CF_VLMElement4");
     const std::vector<std::string> fields = ParseCommaList(record);
+    ProgramLog().Write("Input: " + CommaListText(fields));
     if (fields.size() < 2 || !document.DocumentNode() || !document.PasteElement(fields[1]))
         return nullptr;
     TjanXMLNode* element = document.DocumentNode()->Children().back().get();
