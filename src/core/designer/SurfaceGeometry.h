@@ -51,8 +51,8 @@ struct TLine {
 };
 
 struct TBackground {
-    TRgb color;                            // page colour, white without a page
-    TLine markerTopLeft{-1, -1, 780, 500}; // the dashed 1024x768 marker rectangle
+    TRgb color;                         // page colour, white without a page
+    TLine markerRect{-1, -1, 780, 500}; // corners of the dashed 1024x768 marker
     TRgb markerColor{0xC0, 0xC0, 0xC0};
     int markerTextX = 2, markerTextY = 500; // where "1024x768" is written
     std::vector<TLine> gridLines;           // empty when the grid is hidden

@@ -197,3 +197,16 @@ TEST_F(DesignerSessionTest, PressesOnTheBackgroundAskForPageCommandsOrDropThePal
     EXPECT_EQ(session->SurfaceMouseDown(TMouseButton::Left, 0, 5, 5), TSurfaceCommand::None);
     EXPECT_NE(Named("button1"), nullptr);
 }
+
+TEST_F(DesignerSessionTest, TheBackgroundTakesThePageColourAndTheGridWhenShown) {
+    Open(PageText("", " bgColor=\"#102030\""));
+    TBackground background = session->Background();
+    EXPECT_EQ(background.color, (TRgb{0x10, 0x20, 0x30}));
+    EXPECT_TRUE(background.gridLines.empty());
+    session->SetGridShown(true);
+    background = session->Background();
+    EXPECT_EQ(background.gridLines.front(), (TLine{25, 0, 25, 550}));
+    EXPECT_EQ(background.gridColor, (TRgb{0, 128, 0}));
+    session->ClosePage();
+    EXPECT_EQ(session->Background().color, (TRgb{255, 255, 255}));
+}
