@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the designer's clipboard record reader: the
 // fields written again in comma-list notation must read back the same, and
 // pasting the record onto a page must neither crash nor break the page.
+#include "FuzzGuids.h"
 #include "app/NullUserPrompt.h"
 #include "designer/ClipboardRecord.h"
 #include "designer/ElementPaste.h"
@@ -14,13 +15,7 @@
 
 namespace {
 
-class CountingGuids : public vlm::GuidSource {
-public:
-    std::string NewGuid() override { return "{" + std::to_string(++n_) + "}"; }
-
-private:
-    unsigned long n_ = 0;
-};
+using vlm::fuzz::CountingGuids;
 
 const char* const kDefinitions = R"(<document>
   <class name="button"><property name="caption" defaultValue="OK" />

@@ -5,6 +5,7 @@
 // the other course is left as it was; every path value of the merged page is
 // either the value it had or names a file of this course with the content
 // of the file the value named there; other values are untouched.
+#include "FuzzGuids.h"
 #include "app/NullUserPrompt.h"
 #include "app/UserPrompt.h"
 #include "common/FileWrite.h"
@@ -29,13 +30,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CountingGuids : public vlm::GuidSource {
-public:
-    std::string NewGuid() override { return "{" + std::to_string(++n_) + "}"; }
-
-private:
-    unsigned long n_ = 0;
-};
+using vlm::fuzz::CountingGuids;
 
 const char* const kDefinitions =
     "<document><class name=\"image\"><property name=\"src\" type=\"path\" />"

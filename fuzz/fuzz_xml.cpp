@@ -3,6 +3,7 @@
 // resolves every class they define (inheritance cycles included). A tree
 // whose names the writer can express is written, read and written again: the
 // two texts must be equal.
+#include "FuzzGuids.h"
 #include "app/NullUserPrompt.h"
 #include "page/ClassDefinitions.h"
 #include "page/janXMLTree.h"
@@ -14,13 +15,7 @@
 
 namespace {
 
-class CountingGuids : public vlm::GuidSource {
-public:
-    std::string NewGuid() override { return "{" + std::to_string(++n_) + "}"; }
-
-private:
-    unsigned long n_ = 0;
-};
+using vlm::fuzz::CountingGuids;
 
 const char* const kDefinitions =
     "<document><class name=\"text\" extends=\"component\"><property name=\"text\" "

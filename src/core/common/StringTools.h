@@ -58,6 +58,9 @@ std::string InsertWordLinks(std::string_view text, std::string_view word, std::s
 
 // HTML form encoding: letters, digits and *@._-$!'() stay, space becomes "+",
 // any other byte "%XX" (upper-case hexadecimal).
+// The value of a hexadecimal digit, or -1.
+int HexValue(char c);
+
 std::string UrlEncode(std::string_view text);
 
 // "+" becomes a space, "%%" a "%", "%XX" the byte. Throws ConvertError with

@@ -1,23 +1,11 @@
 #include "designer/SurfaceGeometry.h"
 
+#include "common/StringTools.h"
+
 #include <charconv>
 #include <cmath>
 
 namespace vlm {
-
-namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 bool ParseWholeNumber(const std::string& text, int& value) {
     const char* first = text.data();
@@ -84,7 +72,7 @@ TRgb HtmlColorToRgb(const std::string& text) {
         return {};
     int digits[6];
     for (int i = 0; i < 6; ++i)
-        if ((digits[i] = HexDigit(text[static_cast<std::size_t>(i) + 1])) < 0)
+        if ((digits[i] = HexValue(text[static_cast<std::size_t>(i) + 1])) < 0)
             return {};
     return {digits[0] * 16 + digits[1], digits[2] * 16 + digits[3], digits[4] * 16 + digits[5]};
 }
