@@ -277,6 +277,8 @@ int TPageCommands::Run(TCliSession& session) const {
             if (result != TDeleteResult::Deleted)
                 return kExitCancelled;
         } else if (*order_) {
+            if (designer.Frames().IndexOf(element) < 0)
+                throw TBadInput{"CLI_ELEMENT_NOT_DRAWN", element->GetAttributeText("name")};
             designer.SelectElement(element);
             if (front_)
                 designer.BringToFront();

@@ -232,6 +232,8 @@ void TDesignerSession::SetPaletteClass(const std::string& className) {
 
 TSurfaceCommand TDesignerSession::SurfaceMouseDown(TMouseButton button, unsigned shift, int x,
                                                    int y) {
+    if (!designing_)
+        return TSurfaceCommand::None;
     const bool isDouble = (shift & ssDouble) != 0;
     if (button == TMouseButton::Right && !isDouble) {
         if (!paletteClass_.empty())
@@ -244,7 +246,7 @@ TSurfaceCommand TDesignerSession::SurfaceMouseDown(TMouseButton button, unsigned
         return TSurfaceCommand::None;
     if (isDouble)
         return TSurfaceCommand::PageProperties;
-    if (designing_ && !paletteClass_.empty())
+    if (!paletteClass_.empty())
         CreateElement(paletteClass_, x, y);
     return TSurfaceCommand::None;
 }

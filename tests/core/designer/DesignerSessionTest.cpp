@@ -186,6 +186,8 @@ TEST_F(DesignerSessionTest, PicturesArePendingUntilTheViewHasDrawnEveryFrame) {
 }
 
 TEST_F(DesignerSessionTest, PressesOnTheBackgroundAskForPageCommandsOrDropThePaletteClass) {
+    EXPECT_EQ(session->SurfaceMouseDown(TMouseButton::Left, ssDouble, 5, 5),
+              TSurfaceCommand::None); // no page yet
     Open(PageText(""));
     EXPECT_EQ(session->SurfaceMouseDown(TMouseButton::Left, ssDouble, 5, 5),
               TSurfaceCommand::PageProperties);
