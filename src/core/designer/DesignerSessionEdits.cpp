@@ -108,8 +108,9 @@ TFrameEffects TDesignerSession::FramePress(int index, TMouseButton button, unsig
         SurfaceMouseDown(button, shift, effects.surfaceX, effects.surfaceY);
         return effects;
     }
-    // The drag that may follow is one step, committed on release.
-    if (!gestureOpen_) {
+    // A drag is one step, committed on release. A press that starts none
+    // (a menu, an editor) may never see its release.
+    if (!gestureOpen_ && (frame.state.moving || frame.state.resizing)) {
         Begin();
         gestureOpen_ = true;
     }

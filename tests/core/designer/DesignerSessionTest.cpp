@@ -212,3 +212,24 @@ TEST_F(DesignerSessionTest, TheBackgroundTakesThePageColourAndTheGridWhenShown) 
     session->ClosePage();
     EXPECT_EQ(session->Background().color, (TRgb{255, 255, 255}));
 }
+
+TEST_F(DesignerSessionTest, OptionChangesReachTheGridAndTheFrames) {
+    Open(PageText(kThree));
+    Recorder recorder;
+    session->Frames().AddObserver(&recorder);
+    session->SetGridShown(true);
+    session->OptionChanged({"GridSpaceV", std::int32_t{40}, {}});
+    session->OptionChanged({"GridColor", std::int32_t{0x0000FF}, {}});
+    const TBackground background = session->Background();
+    EXPECT_EQ(background.gridLines.front(), (TLine{40, 0, 40, 550}));
+    EXPECT_EQ(background.gridColor, (TRgb{255, 0, 0}));
+    session->SetSnapping(true);
+    EXPECT_EQ(session->SnapToGrid(38, true), 40);
+    EXPECT_EQ(session->SnapToGrid(23, false), 25);
+    recorder.changes.clear();
+    Press("b1");
+    session->OptionChanged({"ElementFrame", false, {}});
+    EXPECT_FALSE(session->ElementFrame());
+    EXPECT_TRUE(recorder.All() & dcFrames);
+    EXPECT_FALSE(session->HasSelection());
+}

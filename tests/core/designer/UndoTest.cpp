@@ -102,6 +102,16 @@ TEST_F(UndoTest, AClickWithoutChangeIsNoStepAndOpeningAnotherPageForgetsTheHisto
     EXPECT_FALSE(session->CanRedo());
 }
 
+TEST_F(UndoTest, ACommandFromTheElementMenuIsAStepOfItsOwn) {
+    Open(PageText("  <button name=\"b1\" />\r\n  <button name=\"b2\" />\r\n"));
+    const TFrameEffects press = session->FramePress(0, TMouseButton::Right, 0, 3, 3);
+    EXPECT_EQ(press.command, TFrameCommand::ElementMenu);
+    session->BringToFront(); // the menu took the release
+    EXPECT_TRUE(session->CanUndo());
+    ASSERT_TRUE(session->Undo());
+    EXPECT_EQ(Names(), (std::vector<std::string>{"info", "page", "b1", "b2"}));
+}
+
 TEST(UndoHistory, KeepsTheNewestStepsUpToItsLimit) {
     TUndoHistory history(100);
     for (int i = 0; i < 150; ++i)
