@@ -127,6 +127,7 @@ private:
     TFrameContext ContextFor(const TFrame& frame) const;
     void ApplyEffects(int index, const TFrameEffects& effects);
     void Restore(const std::string& text);
+    bool Travel(bool back);
     void Fail(const std::string& key, const std::filesystem::path& path,
               const std::string& nodeCaption);
 

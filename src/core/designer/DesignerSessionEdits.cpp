@@ -49,20 +49,22 @@ void TDesignerSession::Restore(const std::string& text) {
     frames_.Notify(dcFrames | dcBackground | dcSelection | dcHistory);
 }
 
-bool TDesignerSession::Undo() {
+bool TDesignerSession::Travel(bool back) {
     std::string text;
-    if (changeDepth_ > 0 || !history_.Undo(document_.AsText(), text))
+    std::string current = document_.AsText();
+    if (changeDepth_ > 0 ||
+        !(back ? history_.Undo(std::move(current), text) : history_.Redo(std::move(current), text)))
         return false;
     Restore(text);
     return true;
 }
 
+bool TDesignerSession::Undo() {
+    return Travel(true);
+}
+
 bool TDesignerSession::Redo() {
-    std::string text;
-    if (changeDepth_ > 0 || !history_.Redo(document_.AsText(), text))
-        return false;
-    Restore(text);
-    return true;
+    return Travel(false);
 }
 
 TFrameContext TDesignerSession::ContextFor(const TFrame& frame) const {

@@ -18,24 +18,23 @@ void TUndoHistory::Push(std::string before, const std::string& mergeKey) {
         undo_.pop_front();
 }
 
-bool TUndoHistory::Undo(std::string current, std::string& restore) {
-    if (undo_.empty())
+bool TUndoHistory::Travel(std::deque<std::string>& from, std::deque<std::string>& to,
+                          std::string current, std::string& restore) {
+    if (from.empty())
         return false;
-    restore = std::move(undo_.back());
-    undo_.pop_back();
-    redo_.push_back(std::move(current));
+    restore = std::move(from.back());
+    from.pop_back();
+    to.push_back(std::move(current));
     lastKey_.clear();
     return true;
 }
 
+bool TUndoHistory::Undo(std::string current, std::string& restore) {
+    return Travel(undo_, redo_, std::move(current), restore);
+}
+
 bool TUndoHistory::Redo(std::string current, std::string& restore) {
-    if (redo_.empty())
-        return false;
-    restore = std::move(redo_.back());
-    redo_.pop_back();
-    undo_.push_back(std::move(current));
-    lastKey_.clear();
-    return true;
+    return Travel(redo_, undo_, std::move(current), restore);
 }
 
 } // namespace vlm

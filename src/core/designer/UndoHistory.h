@@ -31,6 +31,9 @@ public:
     bool Redo(std::string current, std::string& restore);
 
 private:
+    bool Travel(std::deque<std::string>& from, std::deque<std::string>& to, std::string current,
+                std::string& restore);
+
     std::size_t limit_;
     std::deque<std::string> undo_;
     std::deque<std::string> redo_;
