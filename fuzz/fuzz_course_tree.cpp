@@ -5,6 +5,7 @@
 // page, new numbers are free and positive, what is written builds the same
 // tree again, and every page the picker hands out lies in the other course's
 // folder.
+#include "app/NullUserPrompt.h"
 #include "app/UserPrompt.h"
 #include "common/Encoding.h"
 #include "common/FileWrite.h"
@@ -28,22 +29,6 @@ namespace fs = std::filesystem;
 namespace {
 
 // Answers every question with one button and shows nothing.
-class AnsweringPrompt : public vlm::UserPrompt {
-public:
-    explicit AnsweringPrompt(int answer) : answer_(answer) {}
-    int MessageBox(const std::string&, const std::string&, vlm::DialogType, vlm::ButtonSet,
-                   const std::string&, bool*) override {
-        return answer_;
-    }
-    int MessageDlg(const std::string&, vlm::DialogType, vlm::ButtonSet, int) override {
-        return answer_;
-    }
-    void ShowMessage(const std::string&) override {}
-
-private:
-    int answer_;
-};
-
 class FixedClock : public vlm::Clock {
 public:
     vlm::DateTime Now() const override { return {2024, 5, 17, 10, 30, 15, 0}; }
@@ -93,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!vlm::WriteFileBytes(input, std::string(reinterpret_cast<const char*>(data), size)))
         __builtin_trap();
 
-    AnsweringPrompt yes(vlm::mrYes), no(vlm::mrNo);
+    vlm::NullUserPrompt yes(vlm::mrYes), no(vlm::mrNo);
     FixedClock clock;
     CountingRandom random;
 

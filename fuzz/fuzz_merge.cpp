@@ -5,6 +5,8 @@
 // the other course is left as it was; every path value of the merged page is
 // either the value it had or names a file of this course with the content
 // of the file the value named there; other values are untouched.
+#include "FuzzGuids.h"
+#include "app/NullUserPrompt.h"
 #include "app/UserPrompt.h"
 #include "common/FileWrite.h"
 #include "common/Progress.h"
@@ -28,25 +30,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SilentPrompt : public vlm::UserPrompt {
-public:
-    int MessageBox(const std::string&, const std::string&, vlm::DialogType, vlm::ButtonSet,
-                   const std::string&, bool*) override {
-        return vlm::mrOK;
-    }
-    int MessageDlg(const std::string&, vlm::DialogType, vlm::ButtonSet, int) override {
-        return vlm::mrOK;
-    }
-    void ShowMessage(const std::string&) override {}
-};
-
-class CountingGuids : public vlm::GuidSource {
-public:
-    std::string NewGuid() override { return "{" + std::to_string(++n_) + "}"; }
-
-private:
-    unsigned long n_ = 0;
-};
+using vlm::fuzz::CountingGuids;
 
 const char* const kDefinitions =
     "<document><class name=\"image\"><property name=\"src\" type=\"path\" />"
@@ -124,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static vlm::TjanXMLTree definitions;
     if (definitions.Children().empty())
         definitions.LoadFromText(kDefinitions);
-    SilentPrompt prompt;
+    vlm::NullUserPrompt prompt;
     CountingGuids guids;
     vlm::SystemClock clock;
     vlm::NullProgress progress;

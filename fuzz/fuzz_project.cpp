@@ -2,6 +2,7 @@
 // way a course is opened. A file that reads is written back and read again:
 // what the program writes it must be able to read, and a second round must
 // give the same bytes.
+#include "app/NullUserPrompt.h"
 #include "app/UserPrompt.h"
 #include "common/FileWrite.h"
 #include "project/Project.h"
@@ -16,18 +17,6 @@
 namespace {
 
 // Answers every dialog with OK and shows nothing.
-class SilentPrompt : public vlm::UserPrompt {
-public:
-    int MessageBox(const std::string&, const std::string&, vlm::DialogType, vlm::ButtonSet,
-                   const std::string&, bool*) override {
-        return vlm::mrOK;
-    }
-    int MessageDlg(const std::string&, vlm::DialogType, vlm::ButtonSet, int) override {
-        return vlm::mrOK;
-    }
-    void ShowMessage(const std::string&) override {}
-};
-
 std::filesystem::path ScratchFile(const char* name) {
     return std::filesystem::temp_directory_path() /
            ("vlm_fuzz_" + std::to_string(::getpid()) + "_" + name + ".vlmproject");
@@ -41,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!vlm::WriteFileBytes(input, std::string(reinterpret_cast<const char*>(data), size)))
         __builtin_trap();
 
-    SilentPrompt prompt;
+    vlm::NullUserPrompt prompt;
     vlm::TProject project(prompt);
     try {
         project.LoadFromFile(input);

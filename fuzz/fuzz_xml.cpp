@@ -3,6 +3,8 @@
 // resolves every class they define (inheritance cycles included). A tree
 // whose names the writer can express is written, read and written again: the
 // two texts must be equal.
+#include "FuzzGuids.h"
+#include "app/NullUserPrompt.h"
 #include "page/ClassDefinitions.h"
 #include "page/janXMLTree.h"
 #include "page/xmp.h"
@@ -13,25 +15,7 @@
 
 namespace {
 
-class SilentPrompt : public vlm::UserPrompt {
-public:
-    int MessageBox(const std::string&, const std::string&, vlm::DialogType, vlm::ButtonSet,
-                   const std::string&, bool*) override {
-        return vlm::mrOK;
-    }
-    int MessageDlg(const std::string&, vlm::DialogType, vlm::ButtonSet, int) override {
-        return vlm::mrOK;
-    }
-    void ShowMessage(const std::string&) override {}
-};
-
-class CountingGuids : public vlm::GuidSource {
-public:
-    std::string NewGuid() override { return "{" + std::to_string(++n_) + "}"; }
-
-private:
-    unsigned long n_ = 0;
-};
+using vlm::fuzz::CountingGuids;
 
 const char* const kDefinitions =
     "<document><class name=\"text\" extends=\"component\"><property name=\"text\" "
@@ -92,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static vlm::TjanXMLTree definitions;
     if (definitions.Children().empty())
         definitions.LoadFromText(kDefinitions);
-    SilentPrompt prompt;
+    vlm::NullUserPrompt prompt;
     CountingGuids guids;
     vlm::SystemClock clock;
     vlm::TXMPDocument doc(guids, prompt, clock);

@@ -1,6 +1,7 @@
 // Building the HTML of a 20-element page, as the export and the previews do.
 // Reports pages per second (items_per_second).
 
+#include "app/NullUserPrompt.h"
 #include "common/FileWrite.h"
 #include "page/ClassDefinitions.h"
 #include "page/ComponentsManager.h"
@@ -15,16 +16,6 @@ namespace fs = std::filesystem;
 using namespace vlm;
 
 namespace {
-
-class SilentPrompt : public UserPrompt {
-public:
-    int MessageBox(const std::string&, const std::string&, DialogType, ButtonSet,
-                   const std::string&, bool*) override {
-        return mrOK;
-    }
-    int MessageDlg(const std::string&, DialogType, ButtonSet, int) override { return mrOK; }
-    void ShowMessage(const std::string&) override {}
-};
 
 struct Fixture {
     fs::path root = fs::temp_directory_path() / "vlm_bench_page_build";
@@ -102,7 +93,7 @@ Fixture& Data() {
 
 void BuildPages(benchmark::State& state, bool sharedSnippets, int exportLexicon) {
     Fixture& f = Data();
-    SilentPrompt prompt;
+    NullUserPrompt prompt;
     TComponentsCollection library{prompt};
     library.ScanFolder(f.root / "components");
     TjanXMLTree definitions;

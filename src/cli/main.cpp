@@ -9,6 +9,7 @@
 #include "InfoCommand.h"
 #include "RenderCommand.h"
 #include "PageTemplateCommands.h"
+#include "PageCommands.h"
 
 #include <CLI/CLI.hpp>
 
@@ -95,6 +96,7 @@ int main(int argc, char** argv) {
     renderCmd->add_option("--size", renderOptions.size, "W,H (default: the page or element)");
     TPageTemplateCommands pageTemplates;
     AddPageTemplateCommands(app, pageTemplates);
+    const TPageCommands pageCommands(app);
 
     try {
         app.parse(argc, argv);
@@ -140,6 +142,8 @@ int main(int argc, char** argv) {
             return RunExportMedia(session, exportOptions);
         if (*renderCmd)
             return RunRender(session, renderOptions);
+        if (pageCommands.Selected())
+            return pageCommands.Run(session);
         return kExitUsage;
     });
 }

@@ -192,16 +192,6 @@ bool IsAsciiLetter(unsigned char b) {
 
 } // namespace
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 std::string EncodeText(std::string_view text) {
     // Row by row without rescanning: each byte takes the code of the first
     // row that holds it, and codes written by one row are never touched by a
@@ -442,6 +432,16 @@ std::string UrlDecode(std::string_view text) {
         }
     }
     return out;
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
 }
 
 } // namespace vlm

@@ -88,6 +88,23 @@ void TXMPDocument::SaveToFile(const fs::path& fileName) {
     tree_.SaveToFile(fileName);
 }
 
+void TXMPDocument::AddObserver(TXMPDocumentObserver* observer) {
+    if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+        observers_.push_back(observer);
+}
+
+void TXMPDocument::RemoveObserver(TXMPDocumentObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void TXMPDocument::NotifyChanged() {
+    // An observer may remove itself or others while being told.
+    const std::vector<TXMPDocumentObserver*> observers = observers_;
+    for (TXMPDocumentObserver* observer : observers)
+        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
+            observer->DocumentChanged(*this);
+}
+
 void TXMPDocument::SetDefinitions(const TjanXMLNode* definitions) {
     definitions_ = definitions;
     definitionsDocument_ = definitions ? vlm::DefinitionsDocument(*definitions) : nullptr;
@@ -113,8 +130,8 @@ void TXMPDocument::Bind() {
         changed = CompleteElement(*element) || changed;
     for (const auto& element : documentNode_->Children())
         CompleteEvents(*element);
-    if (changed && observer_)
-        observer_->DocumentChanged(*this);
+    if (changed)
+        NotifyChanged();
 }
 
 bool TXMPDocument::CompleteElement(TjanXMLNode& element) {

@@ -45,7 +45,9 @@ public:
 
     // The designer's merged definitions (not owned); null clears them.
     void SetDefinitions(const TjanXMLNode* definitions);
-    void SetObserver(TXMPDocumentObserver* observer) { observer_ = observer; }
+    // Several views and the designer listen; adding one twice keeps one.
+    void AddObserver(TXMPDocumentObserver* observer);
+    void RemoveObserver(TXMPDocumentObserver* observer);
 
     std::string UniqueName(const std::string& prefix) const;
     int MaxGlobalIndex() const;
@@ -84,6 +86,7 @@ public:
 
 private:
     void Bind();
+    void NotifyChanged();
     bool CompleteElement(TjanXMLNode& element);
     void CompleteEvents(TjanXMLNode& element);
     bool IsPathAttribute(const TjanXMLNode& element, const std::string& attribute) const;
@@ -91,7 +94,7 @@ private:
     GuidSource& guids_;
     UserPrompt& prompt_;
     const Clock& clock_;
-    TXMPDocumentObserver* observer_ = nullptr;
+    std::vector<TXMPDocumentObserver*> observers_;
     TjanXMLTree tree_;
     TjanXMLNode* documentNode_ = nullptr;
     TjanXMLNode* infoNode_ = nullptr;

@@ -6,7 +6,7 @@
 #include "page/ClassDefinitions.h"
 #include "page/ComponentsManager.h"
 
-#include "DesignerTestSupport.h"
+#include "LanguageScope.h"
 #include "fakes/Fakes.h"
 
 #include <gtest/gtest.h>

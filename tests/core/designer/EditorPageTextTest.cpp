@@ -3,7 +3,7 @@
 
 #include "designer/EditorPageText.h"
 
-#include "DesignerTestSupport.h"
+#include "LanguageScope.h"
 #include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "page/ComponentsManager.h"
 #include "page/xmp.h"
 
-#include "DesignerTestSupport.h"
+#include "LanguageScope.h"
 #include "fakes/Fakes.h"
 #include "fakes/TempFolder.h"
 

@@ -5,7 +5,7 @@
 #include "designer/HTMLPropertyManager.h"
 #include "page/janXMLTree.h"
 
-#include "DesignerTestSupport.h"
+#include "LanguageScope.h"
 
 #include <gtest/gtest.h>
 

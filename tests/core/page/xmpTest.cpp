@@ -59,7 +59,7 @@ protected:
     void SetUp() override {
         ContentLanguage() = "EN";
         definitions.LoadFromText(kDefinitions);
-        doc.SetObserver(&observer);
+        doc.AddObserver(&observer);
     }
     void TearDown() override { ContentLanguage() = savedLanguage; }
     std::string Read(const fs::path& p) { return ReadFileBytes(p).value_or("<missing>"); }
@@ -85,7 +85,7 @@ TEST_F(PageDocument, LoadGivesIdsCompletesElementsAndSavesInTheFixedLayout) {
     // What the program wrote reads back unchanged and without a change report.
     TXMPDocument again{guids, prompt, clock};
     again.SetDefinitions(&definitions);
-    again.SetObserver(&observer);
+    again.AddObserver(&observer);
     again.LoadFromFile(out);
     EXPECT_EQ(observer.calls, 1);
     EXPECT_EQ(again.AsText(), Read(out));
@@ -327,3 +327,36 @@ TEST_F(PageDocument, BindingSurvivesRandomAndTruncatedInput) {
 }
 
 } // namespace
+
+TEST(PageDocumentObservers, EveryObserverHearsACompletionOnceAndMayLeaveWhileTold) {
+    test::FixedGuidSource guids;
+    test::FakeUserPrompt prompt;
+    test::FixedClock clock;
+    TjanXMLTree definitions;
+    definitions.LoadFromText(kDefinitions);
+    TXMPDocument doc{guids, prompt, clock};
+    doc.SetDefinitions(&definitions);
+    struct Leaving : TXMPDocumentObserver {
+        TXMPDocument* doc = nullptr;
+        TXMPDocumentObserver* other = nullptr;
+        int calls = 0;
+        void DocumentChanged(TXMPDocument&) override {
+            ++calls;
+            doc->RemoveObserver(other);
+        }
+    } first;
+    CountingObserver second;
+    first.doc = &doc;
+    first.other = &second;
+    doc.AddObserver(&first);
+    doc.AddObserver(&first);
+    doc.AddObserver(&second);
+    doc.LoadFromText("<document><button name=\"b\" /></document>");
+    EXPECT_EQ(first.calls, 1);
+    EXPECT_EQ(second.calls, 0); // removed before its turn
+    doc.RemoveObserver(&first);
+    doc.AddObserver(&second);
+    doc.LoadFromText("<document><button name=\"b\" /></document>");
+    EXPECT_EQ(first.calls, 1);
+    EXPECT_EQ(second.calls, 1);
+}
