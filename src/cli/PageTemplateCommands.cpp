@@ -53,7 +53,7 @@ struct TCoursePage {
             if (candidate->Position == position && candidate->ParentPosition != 0)
                 item = candidate.get();
         if (!item)
-            Fail("CLI_ITEM_NOT_FOUND", "The course has no page at position %s.",
+            Fail("CLI_ITEM_NOT_FOUND", "The course has no item at position %s.",
                  std::to_string(position));
         if (item->PageType != ptContent && item->PageType != ptNone)
             Fail("CLI_PAGE_NOT_DESIGNED", "The page at position %s is not a designed page.",
@@ -265,7 +265,7 @@ int RunActionAdd(TCliSession& session, const TPageTemplateCommands& c) {
         Fail("CLI_ACTION_ELEMENT_NOT_FOUND", "The page has no element \"%s\".", words[at + 1]);
     editor.Confirm(*page.DocumentNode());
     if (!PageSurvivesSaving(page.Tree()))
-        Fail("CLI_VALUE_NOT_KEPT",
+        Fail("CLI_PARAM_NOT_KEPT",
              "The page file could not keep the value \"%s\"; nothing was saved.", typed);
     page.SaveToFile(course.pageFile);
     return kExitDone;

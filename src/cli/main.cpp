@@ -7,9 +7,9 @@
 #include "CourseCommands.h"
 #include "ExportCommands.h"
 #include "InfoCommand.h"
-#include "RenderCommand.h"
-#include "PageTemplateCommands.h"
 #include "PageCommands.h"
+#include "PageTemplateCommands.h"
+#include "RenderCommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -94,9 +94,10 @@ int main(int argc, char** argv) {
     renderCmd->add_option("-o,--output", renderOptions.output, "PICTURE.png")->required();
     renderCmd->add_option("--element", renderOptions.element, "Only this element, by name");
     renderCmd->add_option("--size", renderOptions.size, "W,H (default: the page or element)");
+    // "page" is made by the page commands; the template commands join it.
+    const TPageCommands pageCommands(app);
     TPageTemplateCommands pageTemplates;
     AddPageTemplateCommands(app, pageTemplates);
-    const TPageCommands pageCommands(app);
 
     try {
         app.parse(argc, argv);

@@ -98,7 +98,7 @@ TEST_F(CliPageTest, ActionAddStoresWhatTheEditorStoresAndRefusesBadInput) {
         {{"--page", "onload", "page", "goToPage", "--param", "two"},
          EnglishText("CLI_ACTION_PARAM_PAGE", "two")},
         {{"image1", "onclick", "image1", "moveTo", "--param", "1<2"},
-         EnglishText("CLI_VALUE_NOT_KEPT", "1<2")},
+         EnglishText("CLI_PARAM_NOT_KEPT", "1<2")},
     };
     for (const Bad& b : bad) {
         const CliRun run = Run(with(b.words));
