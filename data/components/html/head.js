@@ -8,7 +8,7 @@ VLMObject.define("html", {
     var url = VLM.resolveSrc(p.src);
     if (url) f.src = url;
     // A frame is named by its label, else by the document's file name.
-    f.title = VLM.firstText(p.label, String(p.src || "").replace(/^.*[\\\/]/, ""));
+    f.title = VLM.firstText(p.label, String(p.src || "").split(/[\\\/]/).pop());
     this.frame = f;
   }
 });
