@@ -8,6 +8,7 @@
 #include "common/Encoding.h"
 #include "common/StringRoutines.h"
 #include "common/StringTools.h"
+#include "page/AccessibilityFindings.h"
 #include "page/ClassDefinitions.h"
 #include "page/ComponentsManager.h"
 #include "page/xmp.h"
@@ -138,6 +139,12 @@ private:
         if (elements == 0)
             Add("warning", "empty-page", CliText("CLI_CHECK_EMPTY_PAGE", "The page is empty."));
         Media(document, file.parent_path());
+        Accessibility(*root);
+    }
+
+    void Accessibility(const TjanXMLNode& root) {
+        for (const TAccessibilityFinding& f : AccessibilityFindings(root))
+            Add("warning", "accessibility", CliText(f.messageKey, f.messageKey + " %s", f.element));
     }
 
     void Media(const TXMPDocument& document, const fs::path& pageDir) {

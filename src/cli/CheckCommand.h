@@ -1,7 +1,8 @@
 #pragma once
 // `check`: what would go wrong when the course is designed or exported:
 // missing page documents, elements of unknown classes, missing media,
-// links and page jumps to pages the course does not have, empty pages.
+// links and page jumps to pages the course does not have, empty pages, and
+// what keeps elements from being used with a screen reader (as warnings).
 
 #include <string>
 #include <vector>

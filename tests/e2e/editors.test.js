@@ -105,7 +105,7 @@ test('property pages are translated by their language block', { timeout: 30000 }
       for (const l of labels) assert.doesNotMatch(l, /[ąćęłńśźżĄĆĘŁŃŚŹŻ]|Właściwości|Napis|Zawartość/, `${cls} ${lang}: "${l}" is translated`);
       if (cls === 'video' && lang === 'EN') {
         const tips = await page.evaluate(() => [...document.querySelectorAll('[data-kind=path]')].map((f) => f.title));
-        assert.deepEqual(tips, ['Videos', 'Videos', 'Pictures'], 'language markers filled from the language file');
+        assert.deepEqual(tips, ['Videos', 'Videos', 'Pictures', 'Captions'], 'language markers filled from the language file');
       }
       await page.close();
       assert.deepEqual(errors, [], `${cls} ${lang}`);

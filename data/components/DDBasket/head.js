@@ -7,7 +7,35 @@ VLMObject.define("DDBasket", {
     var cap = VLM.el("div", "vlm-caption", root);
     VLM.applyFont(cap, p);
     cap.textContent = p.caption || "";
+    cap.id = VLM.uid("basket");
+    this.captionNode = cap;
     this.items = [];
+    var self = this;
+    root.addEventListener("keydown", function (e) {
+      if (!self.target) return;
+      if (VLM.isActivationKey(e)) {
+        e.preventDefault();
+        VLM.dropGrabbed(self);
+      } else if (e.key === "Escape" || e.key === "Esc") {
+        VLM.putDown(true);
+      }
+    });
+  },
+  // While an item is picked up by keyboard the basket is a button that drops it here.
+  setTarget: function (on) {
+    var r = this.root;
+    this.target = on;
+    if (on) {
+      r.setAttribute("role", "button");
+      r.tabIndex = 0;
+      r.setAttribute("aria-labelledby", this.captionNode.id);
+      r.className += " vlm-target";
+    } else {
+      r.removeAttribute("role");
+      r.removeAttribute("tabindex");
+      r.removeAttribute("aria-labelledby");
+      r.className = r.className.replace(/ vlm-target/g, "");
+    }
   },
   accepts: function () {
     var cap = VLM.int(this.props.capacity, 0);

@@ -10,6 +10,7 @@ VLMObject.define("DDElement", VLM.mix(VLM.Question, {
     this.basket = null;
     this.home = { x: VLM.int(p.x, 0), y: VLM.int(p.y, 0) };
     VLM.makeDraggable(this);
+    VLM.keyboardDraggable(this);
   },
   dropInto: function (basket, quiet) {
     if (this.basket) this.basket.remove(this);
@@ -17,8 +18,11 @@ VLMObject.define("DDElement", VLM.mix(VLM.Question, {
     if (basket && basket.accepts()) {
       this.basket = basket;
       basket.add(this);
+      // Where the item lies is told with it.
+      this.root.setAttribute("aria-describedby", basket.captionNode.id);
     } else {
       this.moveTo(this.home.x, this.home.y);
+      this.root.removeAttribute("aria-describedby");
     }
     if (quiet) return;
     this.fire("ondrop");

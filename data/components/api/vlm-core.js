@@ -108,6 +108,43 @@ VLM.el = function (tag, className, parent) {
   return e;
 };
 
+// The first non-empty text among the author's texts; accessible names fall back
+// from a dedicated label to texts the element already shows or carries.
+VLM.firstText = function () {
+  for (var i = 0; i < arguments.length; i++) {
+    var t = String(arguments[i] === undefined || arguments[i] === null ? "" : arguments[i]).replace(/^\s+|\s+$/g, "");
+    if (t !== "") return t;
+  }
+  return "";
+};
+
+VLM.setName = function (el, text) {
+  if (text) el.setAttribute("aria-label", text);
+  else el.removeAttribute("aria-label");
+};
+
+VLM.uidCounter = 0;
+VLM.uid = function (prefix) {
+  VLM.uidCounter++;
+  return "vlm-" + (prefix || "id") + "-" + VLM.uidCounter;
+};
+
+VLM.isActivationKey = function (e) {
+  return e.key === "Enter" || e.key === " " || e.key === "Spacebar";
+};
+
+// Something that is no control of its own but runs actions on a click gets what a
+// keyboard needs of a button: a tab stop and Enter and Space.
+VLM.makeButton = function (el, activate) {
+  el.setAttribute("role", "button");
+  el.tabIndex = 0;
+  el.addEventListener("keydown", function (e) {
+    if (!VLM.isActivationKey(e) || e.target !== el) return;
+    e.preventDefault();
+    activate(e);
+  });
+};
+
 VLM.container = function () {
   var c = document.getElementById("vlmPage");
   if (!c) {
@@ -210,7 +247,17 @@ VLMObject.prototype = {
         if (VLM.hasBody(self.events[ev])) self.root[ev] = function () { if (self.enabled) self.fire(ev); };
       })(names[i]);
     }
-    if (VLM.hasBody(this.events.onclick)) this.root.className += " vlm-clickable";
+    if (VLM.hasBody(this.events.onclick)) {
+      this.root.className += " vlm-clickable";
+      // A frame holding a control of its own (a button, a player) is reached through that
+      // control; a button around it would nest one control in another.
+      if (!this.root.querySelector("button, input, select, textarea, video, audio, iframe, object, a[href]")) {
+        VLM.makeButton(this.root, function () { if (self.enabled) self.fire("onclick"); });
+        var img = this.root.querySelector("img");
+        if (!VLM.firstText(this.root.textContent, img ? img.alt : ""))
+          VLM.setName(this.root, VLM.firstText(this.props.label, this.props.alt));
+      }
+    }
   },
 
   // Runs the actions bound to an event; nothing runs on the design surface or in previews.
@@ -253,6 +300,10 @@ VLMObject.prototype = {
   disable: function () { this.setEnabled(false); },
   setEnabled: function (on) {
     this.enabled = on;
+    if (this.root.getAttribute("role") === "button") {
+      this.root.tabIndex = on ? 0 : -1;
+      if (on) this.root.removeAttribute("aria-disabled"); else this.root.setAttribute("aria-disabled", "true");
+    }
     if (on) this.root.className = this.root.className.replace(/ vlm-disabled/g, "");
     else if (this.root.className.indexOf("vlm-disabled") < 0) this.root.className += " vlm-disabled";
   },

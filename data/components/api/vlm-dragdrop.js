@@ -1,4 +1,6 @@
-/* Drag and drop of "DDElement" objects into "DDBasket" objects, with mouse, pen or touch. */
+/* Drag and drop of "DDElement" objects into "DDBasket" objects, with mouse, pen or
+   touch, and with keys: Enter or Space picks an item up (the baskets become tab
+   stops), Enter or Space on a basket drops it there, Escape puts it down again. */
 
 VLM.baskets = function () {
   var out = [];
@@ -57,6 +59,51 @@ VLM.makeDraggable = function (obj) {
     document.addEventListener("mousemove", move);
     document.addEventListener("mouseup", up);
   }
+};
+
+VLM.grabbed = null;
+
+VLM.keyboardDraggable = function (obj) {
+  var root = obj.root;
+  VLM.makeButton(root, function () {
+    if (VLM.grabbed === obj) VLM.putDown(true);
+    else if (VLM.interactive() && !obj.locked && obj.enabled) VLM.pickUp(obj);
+  });
+  root.setAttribute("aria-pressed", "false");
+  root.addEventListener("keydown", function (e) {
+    if ((e.key === "Escape" || e.key === "Esc") && VLM.grabbed === obj) VLM.putDown(true);
+  });
+};
+
+VLM.pickUp = function (obj) {
+  VLM.putDown(false);
+  VLM.grabbed = obj;
+  obj.root.setAttribute("aria-pressed", "true");
+  obj.root.className += " vlm-grabbed";
+  var b = VLM.baskets();
+  for (var i = 0; i < b.length; i++) {
+    if (b[i].visible) b[i].setTarget(true);
+  }
+};
+
+// Ends a keyboard pick-up without a drop; focus goes back to the item when asked.
+VLM.putDown = function (refocus) {
+  var obj = VLM.grabbed;
+  if (!obj) return;
+  VLM.grabbed = null;
+  obj.root.setAttribute("aria-pressed", "false");
+  obj.root.className = obj.root.className.replace(/ vlm-grabbed/g, "");
+  var b = VLM.baskets();
+  for (var i = 0; i < b.length; i++) b[i].setTarget(false);
+  if (refocus) obj.root.focus();
+};
+
+VLM.dropGrabbed = function (basket) {
+  var obj = VLM.grabbed;
+  if (!obj) return;
+  VLM.putDown(false);
+  obj.dropInto(basket);
+  obj.root.focus();
 };
 
 VLM.pageScale = function () {

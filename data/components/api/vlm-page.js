@@ -51,6 +51,10 @@ VLMPage.prototype = {
     var bg = VLM.color(this.props.bgColor);
     if (bg && this.state !== psDesigning) body.style.backgroundColor = bg;
     if (this.props.height && this.state !== psDesigning) c.style.minHeight = VLM.px(this.props.height);
+    this.label(c);
+    for (var k = 0; k < VLMObject.list.length; k++) {
+      if (VLMObject.list[k].pageBuilt) VLMObject.list[k].pageBuilt();
+    }
     if (!VLM.interactive()) return;
     VLM.lmsCall("pageLoaded", this.info());
     if (VLM.bool(this.props.rememberAnswers === undefined ? "true" : this.props.rememberAnswers)) {
@@ -63,6 +67,17 @@ VLMPage.prototype = {
     }
     VLM.post("pageLoaded", { title: document.title, exercise: this.isExercise() });
     this.fire("onload");
+  },
+
+  // The page's content is its main landmark, named by the document's title, unless
+  // the document marks its main part itself.
+  label: function (c) {
+    var main = document.querySelector("main, [role=main]");
+    if (!main) {
+      c.setAttribute("role", "main");
+      main = c;
+    }
+    if (main === c && document.title && !c.getAttribute("aria-label")) c.setAttribute("aria-label", document.title);
   },
 
   free: function () {

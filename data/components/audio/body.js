@@ -9,7 +9,8 @@ VLMObject.create("audio", {
   src: "<!-- property:src //-->",
   controls: "<!-- property:controls //-->",
   autoplay: "<!-- property:autoplay //-->",
-  loop: "<!-- property:loop //-->"
+  loop: "<!-- property:loop //-->",
+  label: "<!-- property:label //-->"
 }, {
   onend: function () {
 <!-- event:onend //-->

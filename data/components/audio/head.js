@@ -7,6 +7,7 @@ VLM.MediaPlayer = {
     m.loop = VLM.bool(p.loop);
     if (VLM.bool(p.muted)) m.muted = true;
     m.onended = function () { self.fire("onend"); };
+    VLM.setName(m, VLM.firstText(p.label));
     this.media = m;
   },
   pageCreated: function () {

@@ -13,7 +13,8 @@ VLMObject.create("button", {
   fontSize: "<!-- property:fontSize //-->",
   color: "<!-- property:color //-->",
   bgColor: "<!-- property:bgColor //-->",
-  radius: "<!-- property:radius //-->"
+  radius: "<!-- property:radius //-->",
+  alt: "<!-- property:alt //-->"
 }, {
   onclick: function () {
 <!-- event:onclick //-->

@@ -14,6 +14,12 @@ VLMObject.define("button", {
   },
   setCaptionText: function (t) {
     this.button.textContent = t;
+    this.nameButton();
+  },
+  // A picture without caption is named by its alternative text.
+  nameButton: function () {
+    var b = this.button;
+    VLM.setName(b, VLM.firstText(b.textContent) ? "" : VLM.firstText(this.props.alt, this.props.tooltip));
   },
   setPicture: function (src) {
     var url = VLM.resolveSrc(src);

@@ -13,7 +13,8 @@ VLMObject.create("checkbox", {
   checked: "<!-- property:checked //-->",
   fontFamily: "<!-- property:fontFamily //-->",
   fontSize: "<!-- property:fontSize //-->",
-  color: "<!-- property:color //-->"
+  color: "<!-- property:color //-->",
+  label: "<!-- property:label //-->"
 }, {
   onchange: function () {
 <!-- event:onchange //-->

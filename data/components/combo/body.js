@@ -12,7 +12,8 @@ VLMObject.create("combo", {
   prompt: "<!-- property:prompt //-->",
   fontFamily: "<!-- property:fontFamily //-->",
   fontSize: "<!-- property:fontSize //-->",
-  color: "<!-- property:color //-->"
+  color: "<!-- property:color //-->",
+  label: "<!-- property:label //-->"
 }, {
   onchange: function () {
 <!-- event:onchange //-->

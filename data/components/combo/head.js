@@ -3,6 +3,7 @@ VLMObject.define("combo", VLM.mix(VLM.Question, {
   render: function (root) {
     var p = this.props, self = this, sel = VLM.el("select", "", root);
     VLM.applyFont(sel, p);
+    VLM.setName(sel, VLM.firstText(p.label, p.prompt));
     if (p.prompt) {
       var o = VLM.el("option", "", sel);
       o.value = "";

@@ -6,6 +6,7 @@ VLMObject.define("flash", {
       var o = VLM.el("object", "", root);
       o.type = "application/x-shockwave-flash";
       o.data = url;
+      VLM.setName(o, VLM.firstText(p.label, p.fallbackText));
       var prm = VLM.el("param", "", o);
       prm.name = "movie";
       prm.value = url;

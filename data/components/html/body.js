@@ -8,6 +8,7 @@ VLMObject.create("html", {
   step: "<!-- property:step //-->",
   src: "<!-- property:src //-->",
   border: "<!-- property:border //-->",
-  scrolling: "<!-- property:scrolling //-->"
+  scrolling: "<!-- property:scrolling //-->",
+  label: "<!-- property:label //-->"
 }, {
 });

@@ -7,6 +7,8 @@ VLMObject.define("html", {
     if (VLM.bool(p.border)) root.className += " vlm-bordered";
     var url = VLM.resolveSrc(p.src);
     if (url) f.src = url;
+    // A frame is named by its label, else by the document's file name.
+    f.title = VLM.firstText(p.label, String(p.src || "").split(/[\\\/]/).pop());
     this.frame = f;
   }
 });

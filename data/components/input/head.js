@@ -5,6 +5,7 @@ VLMObject.define("input", VLM.mix(VLM.Question, {
     inp.type = "text";
     inp.value = p.value || "";
     if (p.placeholder) inp.placeholder = p.placeholder;
+    VLM.setName(inp, VLM.firstText(p.label));
     VLM.applyFont(inp, p);
     inp.oninput = function () { self.changed(); };
     this.input = inp;

@@ -4,6 +4,7 @@ VLMObject.define("list", VLM.mix(VLM.Question, {
     var p = this.props, self = this, sel = VLM.el("select", "", root);
     VLM.applyFont(sel, p);
     sel.multiple = VLM.bool(p.multiple);
+    VLM.setName(sel, VLM.firstText(p.label));
     var items = VLM.splitItems(p.items);
     sel.size = Math.max(2, items.length);
     for (var i = 0; i < items.length; i++) {

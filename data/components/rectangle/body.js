@@ -10,7 +10,8 @@ VLMObject.create("rectangle", {
   borderColor: "<!-- property:borderColor //-->",
   borderWidth: "<!-- property:borderWidth //-->",
   radius: "<!-- property:radius //-->",
-  opacity: "<!-- property:opacity //-->"
+  opacity: "<!-- property:opacity //-->",
+  label: "<!-- property:label //-->"
 }, {
   onclick: function () {
 <!-- event:onclick //-->

@@ -11,8 +11,17 @@ VLMObject.define("text", {
     if (bg) root.style.backgroundColor = bg;
     inner.innerHTML = p.text || "";
     this.inner = inner;
+    this.scrollStop();
   },
+  // A box that scrolls is a tab stop, so keys can scroll it.
+  scrollStop: function () {
+    var i = this.inner;
+    if (i.style.overflow === "auto" && i.scrollHeight > i.clientHeight + 1) i.tabIndex = 0;
+    else i.removeAttribute("tabindex");
+  },
+  pageBuilt: function () { this.scrollStop(); },
   setText: function (t) {
     this.inner.innerHTML = VLM.decodeParam(t);
+    this.scrollStop();
   }
 });

@@ -13,7 +13,9 @@ VLMObject.create("timer", {
   bgColor: "<!-- property:bgColor //-->",
   fontFamily: "<!-- property:fontFamily //-->",
   fontSize: "<!-- property:fontSize //-->",
-  color: "<!-- property:color //-->"
+  color: "<!-- property:color //-->",
+  allowPause: "<!-- property:allowPause //-->",
+  pauseLabel: "<!-- property:pauseLabel //-->"
 }, {
   ontimer: function () {
 <!-- event:ontimer //-->

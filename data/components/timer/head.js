@@ -9,8 +9,33 @@ VLMObject.define("timer", {
     this.total = Math.max(0, VLM.int(p.seconds, 60));
     this.elapsed = 0;
     this.handle = null;
-    this.display = VLM.el("span", "vlm-time", root);
+    this.paused = false;
+    // The learner may stop the clock and go on later, so no one runs out of time
+    // for being slower; the button reads the time and the pause label.
+    if (VLM.bool(p.allowPause === undefined ? "true" : p.allowPause)) {
+      var self = this, b = VLM.el("button", "vlm-time", root);
+      b.type = "button";
+      b.setAttribute("aria-pressed", "false");
+      this.display = VLM.el("span", "vlm-clock", b);
+      var hint = VLM.firstText(p.pauseLabel);
+      if (hint) VLM.el("span", "vlm-sr", b).textContent = " " + hint;
+      b.onclick = function () { self.togglePause(); };
+      this.pauseButton = b;
+    } else {
+      this.display = VLM.el("span", "vlm-time", root);
+    }
     this.draw();
+  },
+  togglePause: function () {
+    if (!VLM.interactive() || !this.enabled) return;
+    if (this.handle) {
+      this.stop();
+      this.paused = true;
+    } else if (this.paused) {
+      this.paused = false;
+      this.start();
+    }
+    this.pauseButton.setAttribute("aria-pressed", this.paused ? "true" : "false");
   },
   applyVisibility: function () {
     VLMObject.prototype.applyVisibility.call(this);
@@ -28,6 +53,8 @@ VLMObject.define("timer", {
   },
   draw: function () { this.display.textContent = this.shown(); },
   start: function () {
+    this.paused = false;
+    if (this.pauseButton) this.pauseButton.setAttribute("aria-pressed", "false");
     if (this.handle || !VLM.interactive() || this.elapsed >= this.total) return;
     var self = this;
     this.handle = window.setInterval(function () { self.tick(); }, 1000);

@@ -13,7 +13,8 @@ VLMObject.create("trackbar", {
   increment: "<!-- property:increment //-->",
   value: "<!-- property:value //-->",
   showValue: "<!-- property:showValue //-->",
-  color: "<!-- property:color //-->"
+  color: "<!-- property:color //-->",
+  label: "<!-- property:label //-->"
 }, {
   onchange: function () {
 <!-- event:onchange //-->

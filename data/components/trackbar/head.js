@@ -4,6 +4,7 @@ VLMObject.define("trackbar", VLM.mix(VLM.Question, {
     var p = this.props, self = this, row = VLM.el("div", "vlm-track", root);
     var inp = VLM.el("input", "", row);
     inp.type = "range";
+    VLM.setName(inp, VLM.firstText(p.label));
     inp.min = VLM.int(p.min, 0);
     inp.max = VLM.int(p.max, 100);
     inp.step = Math.max(1, VLM.int(p.increment, 1));

@@ -12,7 +12,10 @@ VLMObject.create("video", {
   controls: "<!-- property:controls //-->",
   autoplay: "<!-- property:autoplay //-->",
   loop: "<!-- property:loop //-->",
-  muted: "<!-- property:muted //-->"
+  muted: "<!-- property:muted //-->",
+  label: "<!-- property:label //-->",
+  captions: "<!-- property:captions //-->",
+  captionsLang: "<!-- property:captionsLang //-->"
 }, {
   onend: function () {
 <!-- event:onend //-->

@@ -20,5 +20,14 @@ VLMObject.define("video", VLM.mix(VLM.MediaPlayer, {
       var t = VLM.videoType(url);
       if (t) s.type = t;
     }
+    var captions = VLM.resolveSrc(p.captions);
+    if (captions) {
+      var track = VLM.el("track", "", v);
+      track.kind = "captions";
+      track.src = captions;
+      track.srclang = VLM.firstText(p.captionsLang);
+      track.label = VLM.firstText(p.captionsLang, p.label);
+      track["default"] = true;
+    }
   }
 }));

@@ -30,6 +30,7 @@ const FilterRow kFilters[] = {
     {4, "*.html", "Dokumenty HTML"},
     {4, "*.htm", "Dokumenty HTML"},
     {5, "*.swf", "Dokumenty Macromedia Flash"},
+    {6, "*.vtt", "Napisy WebVTT"},
 };
 
 } // namespace
@@ -41,6 +42,7 @@ const std::vector<TResourceKind>& ResourceKinds() {
         {3, "audio", "RESFORM_AUDIO", "configuration/Resources/previewAudio.html"},
         {4, "htmldoc", "RESFORM_HTMLDOC", ""},
         {5, "flash", "RESFORM_FLASH", "configuration/Resources/previewFlash.html"},
+        {6, "captions", "RESFORM_CAPTIONS", ""},
     };
     return kinds;
 }

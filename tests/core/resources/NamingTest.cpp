@@ -55,9 +55,9 @@ TEST(ResourceKinds, TableOfModes) {
     const std::tuple<std::string, int, std::string> cases[] = {
         {"IMAGE", 1, "RESFORM_PICTURE"}, {"video", 2, "RESFORM_VIDEO"},
         {"Audio", 3, "RESFORM_AUDIO"},   {"htmldoc", 4, "RESFORM_HTMLDOC"},
-        {"flash", 5, "RESFORM_FLASH"},
+        {"flash", 5, "RESFORM_FLASH"},   {"captions", 6, "RESFORM_CAPTIONS"},
     };
-    ASSERT_EQ(ResourceKinds().size(), 5u);
+    ASSERT_EQ(ResourceKinds().size(), 6u);
     for (const auto& [kind, mode, key] : cases) {
         EXPECT_EQ(ModeOfKind(kind), mode);
         EXPECT_EQ(ResourceKinds()[mode - 1].nodeKey, key);
@@ -67,6 +67,7 @@ TEST(ResourceKinds, TableOfModes) {
     EXPECT_EQ(FileFiltersOfMode(2).Count(), 4);
     EXPECT_EQ(FileFiltersOfMode(3).Count(), 3);
     EXPECT_EQ(FileFiltersOfMode(4).Count(), 2);
+    EXPECT_EQ(FileFiltersOfMode(6).FilterText(), "Napisy WebVTT (*.vtt)|*.vtt");
 }
 
 TEST(ResourceKinds, PreviewTemplatePathsByMode) {
