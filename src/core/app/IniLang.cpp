@@ -36,14 +36,20 @@ std::string TLanguage::SectionText(const std::string& section, const std::string
 }
 
 std::string TLanguage::LangText(const std::string& key) const {
-    std::string v = SectionText("Misc", key);
+    const std::string v = SectionText("Misc", key);
     static const std::string kBreak = "*|*";
-    std::size_t p = 0;
-    while ((p = v.find(kBreak, p)) != std::string::npos) {
-        v.replace(p, kBreak.size(), "\r\n");
-        p += 2;
+    // Built by appending: replacing in place moves the rest of the text at
+    // every marker, which grows with the square of a long value.
+    std::string text;
+    text.reserve(v.size());
+    std::size_t from = 0;
+    for (std::size_t p = v.find(kBreak); p != std::string::npos; p = v.find(kBreak, from)) {
+        text.append(v, from, p - from);
+        text += "\r\n";
+        from = p + kBreak.size();
     }
-    return v;
+    text.append(v, from);
+    return text;
 }
 
 TLanguage& CurrentLanguage() {

@@ -34,3 +34,19 @@ TEST(IniLang, LangTextTurnsMarkersIntoLineBreaks) {
     EXPECT_EQ(lang.SectionText("frmMain", "frmMain.Caption"), "a*|*b");
     EXPECT_EQ(lang.LangText("missing"), "");
 }
+
+// A value of two million markers: replacing each in place would move the rest
+// of the text every time and not end within the test's time limit.
+TEST(IniLang, LangTextOfManyMarkersStaysLinear) {
+    constexpr std::size_t kMarkers = 2000000;
+    std::string value, expected;
+    value.reserve(4 * kMarkers);
+    expected.reserve(3 * kMarkers);
+    for (std::size_t i = 0; i < kMarkers; ++i) {
+        value += "x*|*";
+        expected += "x\r\n";
+    }
+    vlm::TLanguage lang;
+    lang.file = vlm::TIniFile::FromText("[Misc]\r\nX=" + value + "\r\n");
+    EXPECT_EQ(lang.LangText("X"), expected);
+}
