@@ -14,6 +14,7 @@
 #include "export/VLMExplorerCommand.h"
 #include "export/VLMScenarioCommand.h"
 #include "export/VLMScorm11Command.h"
+#include "export/VLMProject.h"
 #include "export/VLMServerCommand.h"
 #include "page/ClassDefinitions.h"
 #include "page/ComponentsManager.h"
@@ -177,7 +178,7 @@ int RunExportScenario(TCliSession& session, const TExportOptions& options) {
     TExportRun run(session, options.file);
     TScenarioWizard wizard = TScenarioWizard::Open(
         session.settings, ListReportProfiles(session.programDir, AppConfig.LanguageCode),
-        Destination(options.output));
+        Destination(options.output), CourseLanguageCode(AppConfig));
     if (options.reportProfile) {
         const std::string name = Utf8ToCp1250(*options.reportProfile);
         std::vector<std::string> names;

@@ -66,7 +66,7 @@ void CopyDesignTemplate(const TVLMProject& project, const std::string& name,
     if (name.empty())
         return;
     if (auto folder = DesignTemplatePath(project, name))
-        CopyFixedFolder(*folder, outputRoot);
+        project.CopyLayoutFolder(*folder, outputRoot);
 }
 
 TExportResult CheckFolderDestination(const fs::path& destination, UserPrompt& prompt,

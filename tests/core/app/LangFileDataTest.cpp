@@ -236,9 +236,12 @@ TEST(LangFileData, LanguageCodesAndFormatsPerLanguage) {
     }
 }
 
+// Sections of texts that are not windows: the export layouts'.
+const std::set<std::string> kTextSections = {"ExportLayout"};
+
 TEST(LangFileData, WindowSectionsTranslateEveryLanguage) {
     for (const std::string& section : LangFile().Sections()) {
-        if (section == "Misc")
+        if (section == "Misc" || kTextSections.count(section))
             continue;
         for (const auto& [key, value] : LangFile().SectionValues(section)) {
             EXPECT_EQ(key.rfind(section + ".", 0), 0u) << key;
@@ -248,3 +251,32 @@ TEST(LangFileData, WindowSectionsTranslateEveryLanguage) {
     }
     EXPECT_TRUE(LangFile().ValueExists("frmMain", "frmMain.actExportScorm.Caption"));
 }
+
+// Every text a layout of the exports asks for ("*[text:KEY]*") is there in
+// every language, and every text of the section is asked for.
+TEST(LangFileData, ExportLayoutTextsAreThereInEveryLanguage) {
+    std::set<std::string> asked;
+    const std::regex macro(R"(\*\[text:([A-Z_]+)\]\*)");
+    for (const auto& entry : fs::recursive_directory_iterator(kDataDir / "exports")) {
+        const std::string ext = entry.path().extension().string();
+        if (!entry.is_regular_file() || (ext != ".html" && ext != ".js"))
+            continue;
+        const std::string text = ReadAll(entry.path());
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), macro);
+             it != std::sregex_iterator(); ++it)
+            asked.insert((*it)[1]);
+    }
+    EXPECT_GE(asked.size(), 15u);
+    std::set<std::string> given;
+    for (const auto& [key, value] : LangFile().SectionValues("ExportLayout")) {
+        given.insert(key);
+        for (int i = 0; i < kLanguages; ++i) {
+            const std::string text = SelectLanguageVariant(value, i);
+            EXPECT_FALSE(text.empty()) << key << " " << i;
+            // HTML text: no markup, no quote that would end an attribute.
+            EXPECT_EQ(text.find_first_of("<>\""), std::string::npos) << key << " " << i;
+        }
+    }
+    EXPECT_EQ(asked, given);
+}
+
