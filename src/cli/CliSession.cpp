@@ -1,5 +1,7 @@
 #include "CliSession.h"
 
+#include "CliLanguage.h"
+
 #include "app/AppStartup.h"
 #include "app/ApplyLanguage.h"
 #include "app/IniLang.h"
@@ -51,8 +53,8 @@ TCliSession::~TCliSession() {
 
 bool TCliSession::Start() {
     TLanguage& lang = CurrentLanguage();
-    programDir = StartProgramCore(executable, env, AppConfig, lang);
-    ApplyLanguage(lang, AppConfig, programDir);
+    programDir = SelectRunLanguage(options_.programDir, options_.language,
+                                   executable.string(), SystemEnvironment());
     progress = std::make_unique<TCliProgress>(
         stderr, isatty(fileno(stderr)) != 0, options_.quiet,
         lang.SectionText("ProgressForm", "ProgressForm.Caption", "Progress"));

@@ -23,6 +23,7 @@ namespace vlm::cli {
 
 struct TCommonOptions {
     std::string programDir; // empty: found as the program finds it
+    std::string language;   // --lang; empty: the environment's, else the configured one
     bool yes = false;
     bool no = false;
     bool quiet = false;

@@ -11,6 +11,8 @@
 
 namespace vlm::cli {
 
+namespace fs = std::filesystem;
+
 namespace {
 
 const TProjectTemplateItem* FindTemplate(const std::vector<TProjectTemplateItem>& templates,
@@ -28,10 +30,8 @@ const TProjectTemplateItem* FindTemplate(const std::vector<TProjectTemplateItem>
 } // namespace
 
 int RunNew(TCliSession& session, const TNewOptions& options) {
-    const std::string language =
-        options.language.empty() ? AppConfig.LanguageCode : options.language;
     const std::vector<TProjectTemplateItem> templates =
-        ListProjectTemplates(session.programDir, language);
+        ListProjectTemplates(session.programDir, AppConfig.LanguageCode);
     const TProjectTemplateItem* chosen =
         FindTemplate(templates, Utf8ToCp1250(options.templateName));
     if (!chosen) {
@@ -45,6 +45,9 @@ int RunNew(TCliSession& session, const TNewOptions& options) {
         return kExitUsage;
     }
 
+    // The folder of the new file is made, as a save dialog would offer it.
+    std::error_code ec;
+    fs::create_directories(fs::absolute(options.file).parent_path(), ec);
     TCourseLifecycle course(session.prompt, session.clock, session.random, *session.progress);
     const std::optional<std::string> title =
         options.title ? std::optional(Utf8ToCp1250(*options.title)) : std::nullopt;
@@ -65,6 +68,10 @@ int RunNew(TCliSession& session, const TNewOptions& options) {
 int RunOpen(TCliSession& session, const std::string& file) {
     TCourseLifecycle course(session.prompt, session.clock, session.random, *session.progress);
     course.OpenCourse(file);
+    if (!course.RepairBackup.empty())
+        session.output.Important(CliText("CLI_OPEN_REPAIRED",
+                                         "The project file had to be repaired; it was kept as %s",
+                                         PathToCp1250(fs::absolute(course.RepairBackup))));
     course.Tree.Renumber();
     const bool saved = course.SaveCourse(true);
     course.CloseCourse();

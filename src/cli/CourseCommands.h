@@ -9,8 +9,7 @@ namespace vlm::cli {
 class TCliSession;
 
 struct TNewOptions {
-    std::string templateName; // folder name or caption of a course template
-    std::string language;     // empty: the configured language
+    std::string templateName; // folder name or caption of a course template (of the run's language)
     std::optional<std::string> title;
     std::string file;
 };

@@ -174,14 +174,24 @@ TEST(CliExportMedia, CopiesSoundsAndAsksBeforeReplacing) {
     EXPECT_GT(fs::file_size(box.work / "media" / "sound.mp3"), 1u);
 }
 
-TEST(CliExportMedia, QuietRunPrintsNothingButQuestions) {
+// Quiet: a question answered by --yes or --no prints nothing; one left
+// without an answer is still shown.
+TEST(CliExportMedia, QuietRunPrintsOnlyUnansweredQuestions) {
     CliSandbox box;
     box.CopyCourse("duplicates");
+    const std::string question = EnglishText("ERROR_MESSAGE_REPLICATED_ITEMS").substr(0, 20);
     const CliRun run =
         box.Run({"--quiet", "--no", "export", "media", "duplicates.vlmproject", "-o", "media"});
     EXPECT_EQ(run.code, 0);
-    EXPECT_THAT(run.err, HasSubstr(EnglishText("ERROR_MESSAGE_REPLICATED_ITEMS").substr(0, 20)));
-    EXPECT_THAT(run.err, Not(HasSubstr("Progress")));
+    EXPECT_EQ(run.err, "");
+    const CliRun loud = box.Run({"--no", "export", "media", "duplicates.vlmproject", "-o", "m2"});
+    EXPECT_EQ(loud.code, 0);
+    EXPECT_THAT(loud.err, HasSubstr(question));
+    const CliRun unanswered =
+        box.Run({"--quiet", "export", "media", "duplicates.vlmproject", "-o", "m3"});
+    EXPECT_EQ(unanswered.code, 3);
+    EXPECT_THAT(unanswered.err, HasSubstr(question));
+    EXPECT_THAT(unanswered.err, Not(HasSubstr("Progress")));
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include "app/VLMXConfig.h"
 #include "common/CopyDirUnit.h"
 #include "common/Encoding.h"
+#include "common/FilesTools.h"
 #include "common/Progress.h"
+#include "project/CourseStructure.h"
 
 #include <set>
 #include <stdexcept>
@@ -81,6 +83,23 @@ void TCourseLifecycle::RemoveKilledSaves(const fs::path& file) const {
         RemoveStaleTemporaries(Paths.PageDir(item->Id), kAge);
 }
 
+void TCourseLifecycle::KeepRepairBackup(const fs::path& file) {
+    RepairBackup.clear();
+    if (FindStructureProblems(Project).empty() && !HasCutLastItem(file))
+        return;
+    // "x.vlmproject.bak", or ".bak2", ".bak3"...: an older backup stays.
+    std::error_code ec;
+    for (int n = 1; n < 1000; ++n) {
+        fs::path backup = file;
+        backup += n == 1 ? ".bak" : ".bak" + std::to_string(n);
+        if (fs::exists(backup, ec))
+            continue;
+        if (!CopyFileWhole(file, backup, false))
+            RepairBackup = backup;
+        return;
+    }
+}
+
 void TCourseLifecycle::OpenCourse(const fs::path& file) {
     if (CourseOpen)
         CloseCourse();
@@ -88,6 +107,7 @@ void TCourseLifecycle::OpenCourse(const fs::path& file) {
     Tree.Paths = Paths;
     try {
         Project.LoadFromFile(file);
+        KeepRepairBackup(file);
         RemoveKilledSaves(file);
         OpenResources();
         Tree.IdCounter = Project.MaxItemId();

@@ -64,12 +64,17 @@ public:
     bool CourseOpen = false;
     bool CourseSaved = true;
     std::string Caption = kApplicationTitle;
+    // The copy of the project file kept by the last opening that had to
+    // repair it (items the tree leaves out, no root, page numbers used
+    // twice, a cut last item); empty when it needed no repair.
+    std::filesystem::path RepairBackup;
 
     // LangText("SFileFiltersProject") + "|*.vlmproject;*.prj".
     static std::string ProjectFilter();
 
     // Closes the open course, then opens the file. A missing or malformed
-    // file is reported and throws Abort; no course is open then.
+    // file is reported and throws Abort; no course is open then. A file the
+    // tree must repair is first copied to RepairBackup.
     void OpenCourse(const std::filesystem::path& file);
     // Writes the course when force is set and the tree has nodes. A failed
     // write offers Save As, which asks for a new file first; true when the
@@ -94,6 +99,7 @@ private:
     bool RecoverFailedSave();
     void SaveAsTo(const std::filesystem::path& file);
     void OpenResources();
+    void KeepRepairBackup(const std::filesystem::path& file);
     // Temporary files of saves that a kill stopped halfway.
     void RemoveKilledSaves(const std::filesystem::path& file) const;
     void CourseTreeChanged(const TCourseTreeChange& change) override;

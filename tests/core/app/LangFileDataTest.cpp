@@ -236,8 +236,8 @@ TEST(LangFileData, LanguageCodesAndFormatsPerLanguage) {
     }
 }
 
-// Sections of texts that are not windows: the export layouts'.
-const std::set<std::string> kTextSections = {"ExportLayout"};
+// Sections of texts that are not windows: the export layouts' and the command line's help.
+const std::set<std::string> kTextSections = {"ExportLayout", "vellumar-cli"};
 
 TEST(LangFileData, WindowSectionsTranslateEveryLanguage) {
     for (const std::string& section : LangFile().Sections()) {
@@ -280,3 +280,13 @@ TEST(LangFileData, ExportLayoutTextsAreThereInEveryLanguage) {
     EXPECT_EQ(asked, given);
 }
 
+// The command line's help has a text in every language for every key.
+TEST(LangFileData, CommandLineHelpInEveryLanguage) {
+    int keys = 0;
+    for (const auto& [key, value] : LangFile().SectionValues("vellumar-cli")) {
+        ++keys;
+        for (int i = 0; i < kLanguages; ++i)
+            EXPECT_FALSE(SelectLanguageVariant(value, i).empty()) << key << " " << i;
+    }
+    EXPECT_GE(keys, 40);
+}
