@@ -62,6 +62,11 @@ private:
     bool started_ = false;
 };
 
+// Text of the command line (UTF-8) as the course keeps it (cp1250). A
+// character cp1250 cannot hold becomes "?", and a warning names the text,
+// what it became and the characters lost.
+std::string CourseText(const TCliOutput& output, const std::string& utf8);
+
 // A language text, or the English fallback when the language file lacks
 // the key; "%s" is replaced by the argument.
 std::string CliText(const std::string& key, const std::string& fallback,

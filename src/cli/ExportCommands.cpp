@@ -2,6 +2,7 @@
 
 #include "CheckCommand.h"
 #include "CliSession.h"
+#include "CourseCommands.h"
 
 #include "app/IniLang.h"
 #include "app/VLMXConfig.h"
@@ -42,6 +43,7 @@ public:
         const fs::path file = fs::absolute(options.file);
         CheckFirst(file, options.strict);
         course_.OpenCourse(file);
+        ReportOpening(session, course_);
         course_.Tree.SyncToProject(course_.Project);
     }
     ~TExportRun() { course_.CloseCourse(); }
@@ -161,7 +163,7 @@ int RunExportAicc(TCliSession& session, const TExportOptions& options) {
     if (options.multiSCO)
         wizard.SetMultiSCO(*options.multiSCO);
     if (options.url)
-        wizard.options.url = Utf8ToCp1250(*options.url);
+        wizard.options.url = CourseText(session.output, *options.url);
     wizard.options.destination = Destination(options.output);
     const TExportResult result = command.Execute(wizard.Accept(session.settings));
     return ExitCodeOf(session, result, &command.PagesReport());
@@ -172,9 +174,9 @@ int RunExportScorm(TCliSession& session, const TExportOptions& options) {
     TScormWizard wizard = TScormWizard::Open(session.settings, {});
     wizard.options.destination = Destination(options.output);
     if (options.schemaLocation)
-        wizard.options.schemaLocation = Utf8ToCp1250(*options.schemaLocation);
+        wizard.options.schemaLocation = CourseText(session.output, *options.schemaLocation);
     if (options.urlPath)
-        wizard.options.urlPath = Utf8ToCp1250(*options.urlPath);
+        wizard.options.urlPath = CourseText(session.output, *options.urlPath);
     wizard.options.cmiAdapter = options.cmiAdapter;
     TVLMScorm11Command command(run.Env(), session.random);
     const TExportResult result = command.Execute(wizard.Accept(session.settings));

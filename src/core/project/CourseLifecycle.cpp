@@ -64,6 +64,7 @@ void TCourseLifecycle::OpenResources() {
     } catch (const std::exception&) {
         Resources.Clear();
     }
+    RenamedResources = RenameFilesCp1250CannotName(Paths.CourseResourcesDir);
     Resources.Refresh(Paths.CourseResourcesDir, progress_);
     try {
         Resources.Save(Paths.CourseDir / kResourcesFile);

@@ -10,11 +10,13 @@
 #include "project/Project.h"
 #include "project/ProjectTemplates.h"
 #include "resources/Resources.h"
+#include "resources/ResourcesNewName.h"
 
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 #include <vector>
 
 namespace vlm {
@@ -68,6 +70,10 @@ public:
     // repair it (items the tree leaves out, no root, page numbers used
     // twice, a cut last item); empty when it needed no repair.
     std::filesystem::path RepairBackup;
+    // The files of the resources folder the last opening renamed because
+    // cp1250 cannot hold their names (they would be registered under names
+    // that name no file).
+    std::vector<TRenamedResource> RenamedResources;
 
     // LangText("SFileFiltersProject") + "|*.vlmproject;*.prj".
     static std::string ProjectFilter();
