@@ -59,8 +59,8 @@ TEST_F(CliExport, IntoTheCourseFolderIsRefused) {
 }
 
 TEST_F(CliExport, AiccUnitsFollowTheOptions) {
-    const CliRun multi = box.Run(
-        {"export", "aicc", "c.vlmproject", "-o", "multi", "--url", "http://lms.example/course/"});
+    const CliRun multi = box.Run({"export", "aicc", "c.vlmproject", "-o", "multi", "--multi-sco",
+                                  "--url", "http://lms.example/course/"});
     ASSERT_EQ(multi.code, 0) << multi.err;
     const std::string multiAu = ReadAll(box.work / "multi" / "multi.au");
     EXPECT_THAT(multiAu, HasSubstr("http://lms.example/course/"));
@@ -72,6 +72,12 @@ TEST_F(CliExport, AiccUnitsFollowTheOptions) {
     const std::string singleAu = ReadAll(box.work / "single" / "single.au");
     EXPECT_LT(std::count(singleAu.begin(), singleAu.end(), '\n'),
               std::count(multiAu.begin(), multiAu.end(), '\n'));
+
+    // Without either option the wizard's box starts unchecked (nothing is
+    // remembered yet): one unit for the whole course.
+    const CliRun plain = box.Run({"export", "aicc", "c.vlmproject", "-o", "plain"});
+    ASSERT_EQ(plain.code, 0) << plain.err;
+    EXPECT_EQ(ReadAll(box.work / "plain" / "plain.au"), singleAu);
 
     // The LEO profile always exports each page as its own unit.
     const CliRun leo = box.Run(
