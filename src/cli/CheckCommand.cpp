@@ -280,7 +280,7 @@ int RunCheck(TCliSession& session, const std::string& file, bool json) {
     else if (!findings.empty())
         session.output.Result(FindingsText(findings));
     else
-        session.output.Result(CliText("CLI_CHECK_OK", "No problems found in %s.",
+        session.output.Result(CliText("CLI_CHECK_OK", "No problems found: %s",
                                       PathToCp1250(std::filesystem::absolute(file))));
     for (const TFinding& f : findings)
         if (f.severity == "error")

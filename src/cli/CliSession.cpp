@@ -1,7 +1,5 @@
 #include "CliSession.h"
 
-#include "CliLanguage.h"
-
 #include "app/AppStartup.h"
 #include "app/ApplyLanguage.h"
 #include "app/IniLang.h"
@@ -81,10 +79,9 @@ TCliSession::~TCliSession() {
     }
 }
 
-bool TCliSession::Start() {
+bool TCliSession::Start(const std::filesystem::path& dir) {
     TLanguage& lang = CurrentLanguage();
-    programDir = SelectRunLanguage(options_.programDir, options_.language,
-                                   executable.string(), SystemEnvironment());
+    programDir = dir;
     progress = std::make_unique<TCliProgress>(
         stderr, isatty(fileno(stderr)) != 0, options_.quiet,
         lang.SectionText("ProgressForm", "ProgressForm.Caption", "Progress"));

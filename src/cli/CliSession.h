@@ -37,9 +37,10 @@ public:
     TCliSession(const TCliSession&) = delete;
     TCliSession& operator=(const TCliSession&) = delete;
 
-    // Reads the configuration and language, opens the log and makes the
+    // With the configuration and the run's language already read
+    // (SelectRunLanguage, which found `dir`): opens the log and makes the
     // run's working folder; false when the run cannot go on (told why).
-    bool Start();
+    bool Start(const std::filesystem::path& dir);
     // Runs a command: the core's silent cancellation and its errors become
     // the exit code.
     int Run(const std::function<int()>& command);

@@ -89,9 +89,9 @@ int RunNew(TCliSession& session, const TNewOptions& options) {
 int RunOpen(TCliSession& session, const std::string& file) {
     TCourseLifecycle course(session.prompt, session.clock, session.random, *session.progress);
     course.OpenCourse(file);
-    ReportOpening(session, course);
     course.Tree.Renumber();
     const bool saved = course.SaveCourse(true);
+    ReportOpening(session, course);
     course.CloseCourse();
     if (saved)
         return kExitDone;

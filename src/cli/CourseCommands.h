@@ -12,9 +12,9 @@ namespace vlm::cli {
 
 class TCliSession;
 
-// What opening the course had to change, told: the backup of a repaired
-// project file, the resource files renamed because cp1250 cannot hold
-// their names.
+// What opening (and saving) the course had to change, told: the backup of
+// a repaired project file, the resource files renamed because cp1250 cannot
+// hold their names.
 void ReportOpening(TCliSession& session, const TCourseLifecycle& course);
 
 struct TNewOptions {

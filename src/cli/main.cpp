@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     app.fallthrough();
 
     TCommonOptions common;
-    // The help speaks the run's language: its options are read before the rest.
+    // The run's language, read before the rest of the command line so that
+    // its help speaks it too.
     ScanLanguageOptions(argc, argv, common.programDir, common.language);
     const std::filesystem::path programDir = SelectRunLanguage(
         common.programDir, common.language, argc > 0 ? argv[0] : "", vlm::SystemEnvironment());
@@ -118,7 +119,7 @@ int main(int argc, char** argv) {
         exportOptions.multiSCO = multiSCO;
 
     TCliSession session(common, argc > 0 ? argv[0] : "vellumar-cli");
-    if (!session.Start())
+    if (!session.Start(programDir))
         return kExitFailed;
     return session.Run([&]() -> int {
         if (*newCmd)

@@ -84,10 +84,11 @@ void TCourseLifecycle::RemoveKilledSaves(const fs::path& file) const {
         RemoveStaleTemporaries(Paths.PageDir(item->Id), kAge);
 }
 
-void TCourseLifecycle::KeepRepairBackup(const fs::path& file) {
-    RepairBackup.clear();
-    if (FindStructureProblems(Project).empty() && !HasCutLastItem(file))
+void TCourseLifecycle::KeepRepairBackup() {
+    if (!repairPending_)
         return;
+    repairPending_ = false;
+    const fs::path file = Project.FileName;
     // "x.vlmproject.bak", or ".bak2", ".bak3"...: an older backup stays.
     std::error_code ec;
     for (int n = 1; n < 1000; ++n) {
@@ -108,7 +109,8 @@ void TCourseLifecycle::OpenCourse(const fs::path& file) {
     Tree.Paths = Paths;
     try {
         Project.LoadFromFile(file);
-        KeepRepairBackup(file);
+        RepairBackup.clear();
+        repairPending_ = !FindStructureProblems(Project).empty() || HasCutLastItem(file);
         RemoveKilledSaves(file);
         OpenResources();
         Tree.IdCounter = Project.MaxItemId();
@@ -130,6 +132,7 @@ void TCourseLifecycle::WriteCurrentFile() {
     if (Hooks.savePendingPage)
         Hooks.savePendingPage();
     Tree.SyncToProject(Project);
+    KeepRepairBackup();
     Project.SaveToFile(Project.FileName, false);
     CourseSaved = true;
 }
