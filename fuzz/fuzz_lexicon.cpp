@@ -53,7 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     fs::remove_all(exported);
     vlm::NullProgress progress;
-    if (!vlm::WriteLexicon(VLM_FUZZ_LEXICON_PROGRAM, file, exported, progress))
+    const vlm::TLanguage language;
+    if (!vlm::WriteLexicon(VLM_FUZZ_LEXICON_PROGRAM, file, exported, progress,
+                           vlm::TLayoutTexts(language, "EN")))
         __builtin_trap();
     std::set<std::string> pages;
     for (const vlm::TLexiconUnit& unit : lexicon.Units()) {

@@ -15,6 +15,10 @@ SOURCE = ROOT / "scripts" / "lang" / "lang_source.txt"
 TARGET = ROOT / "data" / "configuration" / "lang" / "lang.lang"
 LANGS = ("PL", "EN", "DE", "FR")
 
+# Sections of HTML texts: a character cp1250 cannot hold becomes a character
+# entity there instead of being folded.
+HTML_SECTIONS = ("ExportLayout",)
+
 # cp1250 has no à è ê ù û ï ÿ œ æ (and their capitals).
 FOLD = {"à": "a", "è": "e", "ê": "e", "ù": "u", "û": "u", "ï": "i", "ÿ": "y",
         "œ": "oe", "æ": "ae", "À": "A", "È": "E", "Ê": "E", "Ù": "U", "Û": "U",
@@ -85,13 +89,16 @@ def check(sections):
                     raise SourceError(f"[{section}] {key}: bad text {v!r}")
 
 
-def to_cp1250(text, folded):
+def to_cp1250(text, folded, html=False):
     out = []
     for ch in text:
         try:
             ch.encode("cp1250")
             out.append(ch)
         except UnicodeEncodeError:
+            if html:
+                out.append(f"&#{ord(ch)};")
+                continue
             if ch not in FOLD:
                 raise SourceError(f"character {ch!r} has no cp1250 form (in {text!r})")
             folded.add(ch)
@@ -106,7 +113,8 @@ def build(sections):
         lines.append(f"[{section}]".encode("ascii"))
         for key, variants in keys:
             value = "#|#".join(variants[lang] for lang in LANGS)
-            lines.append(key.encode("ascii") + b"=" + to_cp1250(value, folded))
+            html = section in HTML_SECTIONS
+            lines.append(key.encode("ascii") + b"=" + to_cp1250(value, folded, html))
         lines.append(b"")
     return b"\r\n".join(lines) + b"\r\n", folded
 

@@ -243,7 +243,10 @@ def main():
     for profile, build, sections in (("storyboard", storyboard, FULL_INI), ("review", review, REVIEW_INI)):
         for lang in LANGS:
             folder = OUT / profile / lang
-            info = Node("info", [("default", "true" if (profile, lang) == ("storyboard", "PL") else "false")])
+            # The storyboard is the default profile of its language; the language
+            # picks it for a course in that language.
+            info = Node("info", [("default", "true" if profile == "storyboard" else "false"),
+                                 ("language", lang)])
             for ui in LANGS:
                 info.add("caption", [("lang", ui)],
                          text=f"{PROFILE_NAMES[profile][ui]} – {LANGUAGE_NAMES[ui][lang]}")

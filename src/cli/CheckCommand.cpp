@@ -14,6 +14,7 @@
 #include "page/xmp.h"
 #include "project/CoursePaths.h"
 #include "project/Links.h"
+#include "project/CourseStructure.h"
 #include "project/Project.h"
 
 #include <charconv>
@@ -199,10 +200,52 @@ private:
     const TProjectItem* item_ = nullptr;
 };
 
+// What opening the course would repair, each an error: the check tells it
+// before anything is dropped.
+void StructureFindings(const TProject& project, std::vector<TFinding>& findings) {
+    struct Text {
+        const char* code;
+        const char* key;
+        const char* fallback;
+    };
+    const auto text = [](TStructureProblemKind kind) -> Text {
+        switch (kind) {
+        case TStructureProblemKind::NoRoot:
+            return {"no-root", "CLI_CHECK_NO_ROOT", "No item is the course's root."};
+        case TStructureProblemKind::SecondRoot:
+            return {"second-root", "CLI_CHECK_SECOND_ROOT",
+                    "A second root: opening leaves \"%s\" out."};
+        case TStructureProblemKind::ParentIsSelf:
+            return {"parent-is-self", "CLI_CHECK_PARENT_SELF",
+                    "\"%s\" is its own parent: opening leaves it out."};
+        case TStructureProblemKind::ParentMissing:
+            return {"parent-missing", "CLI_CHECK_PARENT_MISSING",
+                    "The parent of \"%s\" is missing: opening leaves it out."};
+        case TStructureProblemKind::ParentCycle:
+            return {"parent-cycle", "CLI_CHECK_PARENT_CYCLE",
+                    "\"%s\" hangs in a circle of parents: opening leaves it out."};
+        case TStructureProblemKind::DuplicateId:
+            break;
+        }
+        return {"duplicate-id", "CLI_CHECK_DUPLICATE_ID",
+                "\"%s\" has the page number of another page."};
+    };
+    for (const TStructureProblem& problem : FindStructureProblems(project)) {
+        const Text t = text(problem.kind);
+        findings.push_back(
+            {"error", problem.position, t.code, CliText(t.key, t.fallback, problem.name)});
+    }
+    if (HasCutLastItem(project.FileName))
+        findings.push_back({"error", 0, "cut-item",
+                            CliText("CLI_CHECK_CUT_ITEM",
+                                    "The file ends in the middle of an item: opening leaves it out.")});
+}
+
 } // namespace
 
 std::vector<TFinding> CheckProject(const TProject& project, const TCheckContext& context) {
     std::vector<TFinding> findings;
+    StructureFindings(project, findings);
     const TCoursePaths paths = TCoursePaths::ForProjectFile(project.FileName);
     TPageCheck check(project, context, findings);
     for (const auto& item : project.Items)
@@ -243,6 +286,9 @@ int RunCheck(TCliSession& session, const std::string& file, bool json) {
         session.output.Result(FindingsJson(findings), true);
     else if (!findings.empty())
         session.output.Result(FindingsText(findings));
+    else
+        session.output.Result(CliText("CLI_CHECK_OK", "No problems found: %s",
+                                      PathToCp1250(std::filesystem::absolute(file))));
     for (const TFinding& f : findings)
         if (f.severity == "error")
             return kExitFailed;

@@ -39,6 +39,10 @@ void TCliOutput::Important(const std::string& cp1250) const {
     WriteLine(stderr, TerminalText(cp1250));
 }
 
+void TCliOutput::Warning(const std::string& utf8) const {
+    WriteLine(stderr, utf8);
+}
+
 void TCliOutput::Result(const std::string& text, bool utf8) const {
     WriteLine(stdout, utf8 ? text : TerminalText(text));
 }

@@ -17,6 +17,8 @@ public:
     void Message(const std::string& cp1250) const;
     // A message shown even when quiet: failures and questions.
     void Important(const std::string& cp1250) const;
+    // A warning in UTF-8 (it may name what cp1250 cannot hold), shown even when quiet.
+    void Warning(const std::string& utf8) const;
     // A result on stdout (cp1250 text or already UTF-8 when `utf8`).
     void Result(const std::string& text, bool utf8 = false) const;
 };

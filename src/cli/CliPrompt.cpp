@@ -104,8 +104,10 @@ int TCliPrompt::Show(const std::string& caption, const std::string& text, Dialog
         const std::optional<int> only = DefaultButtonResult(buttons);
         return only ? *only : mrOK;
     }
-    output_.Important(full + "\n(" + ButtonList(buttons) + ")");
     int result = AnswerFor(answer_, buttons);
+    // A question answered on the command line is shown unless the run is quiet.
+    if (answer_ == TAnswer::None || !output_.quiet)
+        output_.Important(full + "\n(" + ButtonList(buttons) + ")");
     if (answer_ != TAnswer::None) {
         output_.Message("> " + CaptionOfResult(result, buttons));
     } else if (const std::optional<int> typed = interactive_ ? Typed(buttons) : std::nullopt) {

@@ -1,8 +1,8 @@
 #pragma once
 // The user prompt of the command line: messages are printed; questions are
-// printed and answered from --yes / --no; without either they are asked on
-// the terminal, and a run without one answers Cancel (the command then ends
-// as cancelled).
+// printed and answered from --yes / --no (a quiet run then prints nothing);
+// without either they are asked on the terminal, and a run without one
+// answers Cancel (the command then ends as cancelled).
 
 #include "CliOutput.h"
 

@@ -23,6 +23,36 @@ std::string CliText(const std::string& key, const std::string& fallback,
     return text;
 }
 
+std::string CourseText(const TCliOutput& output, const std::string& utf8) {
+    const std::string kept = Utf8ToCp1250(utf8);
+    const std::string back = Cp1250ToUtf8(kept);
+    if (back == utf8)
+        return kept;
+    // The characters that became "?": compare character by character.
+    std::string lost;
+    for (std::size_t i = 0, j = 0; i < utf8.size() && j < back.size();) {
+        const auto length = [](const std::string& s, std::size_t at) -> std::size_t {
+            const auto b = static_cast<unsigned char>(s[at]);
+            return b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        };
+        const std::size_t a = length(utf8, i), b = length(back, j);
+        if (utf8.compare(i, a, back, j, b) != 0 && lost.find(utf8.substr(i, a)) == std::string::npos)
+            lost += (lost.empty() ? "" : " ") + utf8.substr(i, a);
+        i += a;
+        j += b;
+    }
+    // The message is cp1250; the characters it names are not: they go in as UTF-8.
+    std::string message = Cp1250ToUtf8(
+        CliText("CLI_TEXT_NOT_KEPT",
+                "A course keeps its texts in the Windows-1250 code page; these characters "
+                "became \"?\": %s",
+                "\x01"));
+    if (const std::size_t at = message.find('\x01'); at != std::string::npos)
+        message.replace(at, 1, lost);
+    output.Warning(message + "\n  \"" + utf8 + "\" -> \"" + back + "\"");
+    return kept;
+}
+
 TCliSession::TCliSession(const TCommonOptions& options, const std::string& argv0)
     : prompt(output,
              options.yes  ? TAnswer::Yes
@@ -49,10 +79,9 @@ TCliSession::~TCliSession() {
     }
 }
 
-bool TCliSession::Start() {
+bool TCliSession::Start(const std::filesystem::path& dir) {
     TLanguage& lang = CurrentLanguage();
-    programDir = StartProgramCore(executable, env, AppConfig, lang);
-    ApplyLanguage(lang, AppConfig, programDir);
+    programDir = dir;
     progress = std::make_unique<TCliProgress>(
         stderr, isatty(fileno(stderr)) != 0, options_.quiet,
         lang.SectionText("ProgressForm", "ProgressForm.Caption", "Progress"));

@@ -23,6 +23,7 @@ namespace vlm::cli {
 
 struct TCommonOptions {
     std::string programDir; // empty: found as the program finds it
+    std::string language;   // --lang; empty: the environment's, else the configured one
     bool yes = false;
     bool no = false;
     bool quiet = false;
@@ -36,9 +37,10 @@ public:
     TCliSession(const TCliSession&) = delete;
     TCliSession& operator=(const TCliSession&) = delete;
 
-    // Reads the configuration and language, opens the log and makes the
+    // With the configuration and the run's language already read
+    // (SelectRunLanguage, which found `dir`): opens the log and makes the
     // run's working folder; false when the run cannot go on (told why).
-    bool Start();
+    bool Start(const std::filesystem::path& dir);
     // Runs a command: the core's silent cancellation and its errors become
     // the exit code.
     int Run(const std::function<int()>& command);
@@ -62,6 +64,11 @@ private:
     std::unique_ptr<TLog> log_;
     bool started_ = false;
 };
+
+// Text of the command line (UTF-8) as the course keeps it (cp1250). A
+// character cp1250 cannot hold becomes "?", and a warning names the text,
+// what it became and the characters lost.
+std::string CourseText(const TCliOutput& output, const std::string& utf8);
 
 // A language text, or the English fallback when the language file lacks
 // the key; "%s" is replaced by the argument.

@@ -11,6 +11,8 @@
 
 namespace vlm::cli {
 
+namespace fs = std::filesystem;
+
 namespace {
 
 const TProjectTemplateItem* FindTemplate(const std::vector<TProjectTemplateItem>& templates,
@@ -27,11 +29,29 @@ const TProjectTemplateItem* FindTemplate(const std::vector<TProjectTemplateItem>
 
 } // namespace
 
+void ReportOpening(TCliSession& session, const TCourseLifecycle& course) {
+    if (!course.RepairBackup.empty())
+        session.output.Important(CliText("CLI_OPEN_REPAIRED",
+                                         "The project file had to be repaired; it was kept as %s",
+                                         PathToCp1250(fs::absolute(course.RepairBackup))));
+    for (const TRenamedResource& file : course.RenamedResources) {
+        // The old name is one cp1250 cannot hold: it is named in UTF-8.
+        std::string message = Cp1250ToUtf8(
+            CliText("CLI_RESOURCE_RENAMED",
+                    "The course keeps file names in the Windows-1250 code page: the resource "
+                    "%s was renamed %s.",
+                    "\x01"));
+        if (const std::size_t at = message.find('\x01'); at != std::string::npos)
+            message.replace(at, 1, "\"" + file.from.filename().string() + "\"");
+        if (const std::size_t at = message.find("%s"); at != std::string::npos)
+            message.replace(at, 2, "\"" + Cp1250ToUtf8(file.to) + "\"");
+        session.output.Warning(message);
+    }
+}
+
 int RunNew(TCliSession& session, const TNewOptions& options) {
-    const std::string language =
-        options.language.empty() ? AppConfig.LanguageCode : options.language;
     const std::vector<TProjectTemplateItem> templates =
-        ListProjectTemplates(session.programDir, language);
+        ListProjectTemplates(session.programDir, AppConfig.LanguageCode);
     const TProjectTemplateItem* chosen =
         FindTemplate(templates, Utf8ToCp1250(options.templateName));
     if (!chosen) {
@@ -45,9 +65,12 @@ int RunNew(TCliSession& session, const TNewOptions& options) {
         return kExitUsage;
     }
 
+    // The folder of the new file is made, as a save dialog would offer it.
+    std::error_code ec;
+    fs::create_directories(fs::absolute(options.file).parent_path(), ec);
     TCourseLifecycle course(session.prompt, session.clock, session.random, *session.progress);
     const std::optional<std::string> title =
-        options.title ? std::optional(Utf8ToCp1250(*options.title)) : std::nullopt;
+        options.title ? std::optional(CourseText(session.output, *options.title)) : std::nullopt;
     course.Hooks.editSettings = [&title](TCourseSettings& values) {
         if (!title)
             return false;
@@ -56,6 +79,7 @@ int RunNew(TCliSession& session, const TNewOptions& options) {
     };
     if (!course.NewCourseFrom(*chosen, options.file))
         return kExitCancelled; // the existing course was kept
+    ReportOpening(session, course);
     // A title the settings refuse was told about; the course keeps the template's.
     const bool titled = !title || course.Project.Title == *title;
     course.CloseCourse();
@@ -67,6 +91,7 @@ int RunOpen(TCliSession& session, const std::string& file) {
     course.OpenCourse(file);
     course.Tree.Renumber();
     const bool saved = course.SaveCourse(true);
+    ReportOpening(session, course);
     course.CloseCourse();
     if (saved)
         return kExitDone;

@@ -4,13 +4,21 @@
 #include <optional>
 #include <string>
 
+namespace vlm {
+class TCourseLifecycle;
+}
+
 namespace vlm::cli {
 
 class TCliSession;
 
+// What opening (and saving) the course had to change, told: the backup of
+// a repaired project file, the resource files renamed because cp1250 cannot
+// hold their names.
+void ReportOpening(TCliSession& session, const TCourseLifecycle& course);
+
 struct TNewOptions {
-    std::string templateName; // folder name or caption of a course template
-    std::string language;     // empty: the configured language
+    std::string templateName; // folder name or caption of a course template (of the run's language)
     std::optional<std::string> title;
     std::string file;
 };

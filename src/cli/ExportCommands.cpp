@@ -1,7 +1,9 @@
 #include "ExportCommands.h"
 #include "RenderCommand.h"
 
+#include "CheckCommand.h"
 #include "CliSession.h"
+#include "CourseCommands.h"
 
 #include "app/IniLang.h"
 #include "app/VLMXConfig.h"
@@ -15,6 +17,7 @@
 #include "export/VLMExplorerCommand.h"
 #include "export/VLMScenarioCommand.h"
 #include "export/VLMScorm11Command.h"
+#include "export/VLMProject.h"
 #include "export/VLMServerCommand.h"
 #include "page/ClassDefinitions.h"
 #include "page/ComponentsManager.h"
@@ -29,7 +32,7 @@ namespace {
 // The open course and what every target is handed.
 class TExportRun {
 public:
-    TExportRun(TCliSession& session, const std::string& file)
+    TExportRun(TCliSession& session, const TExportOptions& options)
         : session_(session),
           course_(session.prompt, session.clock, session.random, *session.progress),
           library_(session.prompt) {
@@ -38,7 +41,10 @@ public:
             LoadComponentLibrary(library_, session.programDir, session.prompt, CurrentLanguage());
         if (!definitions_)
             throw Abort(); // told why; before the course is open, so nothing to close
-        course_.OpenCourse(fs::absolute(file));
+        const fs::path file = fs::absolute(options.file);
+        CheckFirst(file, options.strict);
+        course_.OpenCourse(file);
+        ReportOpening(session, course_);
         course_.Tree.SyncToProject(course_.Project);
     }
     ~TExportRun() { course_.CloseCourse(); }
@@ -52,6 +58,27 @@ public:
     const TjanXMLTree& Definitions() const { return *definitions_; }
 
 private:
+    // The course check of `check`, on the file as it is: its findings are
+    // warnings here; with `strict` any of them ends the run before it writes.
+    void CheckFirst(const fs::path& file, bool strict) {
+        TProject project(session_.prompt);
+        project.LoadFromFile(file);
+        const std::vector<TFinding> findings = CheckProject(
+            project, {library_, definitions_.get(), session_.guids, session_.clock});
+        if (findings.empty())
+            return;
+        const std::string text = FindingsText(findings);
+        if (!strict) {
+            session_.output.Message(text);
+            return;
+        }
+        session_.output.Important(text);
+        throw std::runtime_error(CliText("CLI_EXPORT_STRICT",
+                                         "The course check found problems (%s); nothing "
+                                         "was exported.",
+                                         std::to_string(findings.size())));
+    }
+
     TCliSession& session_;
     TCourseLifecycle course_;
     std::unique_ptr<TjanXMLTree> definitions_; // outlives the library that points into it
@@ -104,7 +131,7 @@ int ExitCodeOf(TCliSession& session, const TExportResult& result,
 } // namespace
 
 int RunExportOffline(TCliSession& session, const TExportOptions& options) {
-    TExportRun run(session, options.file);
+    TExportRun run(session, options);
     TVLMExplorerCommand command(run.Env());
     TExplorerWizard wizard =
         TExplorerWizard::Open(session.settings, DesignTemplateList(command.Project()),
@@ -121,7 +148,7 @@ int RunExportOffline(TCliSession& session, const TExportOptions& options) {
 }
 
 int RunExportAicc(TCliSession& session, const TExportOptions& options) {
-    TExportRun run(session, options.file);
+    TExportRun run(session, options);
     TVLMAicc command(run.Env());
     TAiccWizard wizard = TAiccWizard::Open(
         session.settings, DesignTemplateList(command.Project()), AppConfig.DefaultTemplatesDesign,
@@ -137,20 +164,20 @@ int RunExportAicc(TCliSession& session, const TExportOptions& options) {
     if (options.multiSCO)
         wizard.SetMultiSCO(*options.multiSCO);
     if (options.url)
-        wizard.options.url = Utf8ToCp1250(*options.url);
+        wizard.options.url = CourseText(session.output, *options.url);
     wizard.options.destination = Destination(options.output);
     const TExportResult result = command.Execute(wizard.Accept(session.settings));
     return ExitCodeOf(session, result, &command.PagesReport());
 }
 
 int RunExportScorm(TCliSession& session, const TExportOptions& options) {
-    TExportRun run(session, options.file);
+    TExportRun run(session, options);
     TScormWizard wizard = TScormWizard::Open(session.settings, {});
     wizard.options.destination = Destination(options.output);
     if (options.schemaLocation)
-        wizard.options.schemaLocation = Utf8ToCp1250(*options.schemaLocation);
+        wizard.options.schemaLocation = CourseText(session.output, *options.schemaLocation);
     if (options.urlPath)
-        wizard.options.urlPath = Utf8ToCp1250(*options.urlPath);
+        wizard.options.urlPath = CourseText(session.output, *options.urlPath);
     wizard.options.cmiAdapter = options.cmiAdapter;
     TVLMScorm11Command command(run.Env(), session.random);
     const TExportResult result = command.Execute(wizard.Accept(session.settings));
@@ -158,7 +185,7 @@ int RunExportScorm(TCliSession& session, const TExportOptions& options) {
 }
 
 int RunExportServer(TCliSession& session, const TExportOptions& options, bool exam) {
-    TExportRun run(session, options.file);
+    TExportRun run(session, options);
     TServerWizard wizard = TServerWizard::Open(session.settings, {});
     wizard.options.destination = Destination(options.output);
     // No to replacing an existing package leaves the wizard open: here the run ends.
@@ -175,10 +202,10 @@ int RunExportServer(TCliSession& session, const TExportOptions& options, bool ex
 }
 
 int RunExportScenario(TCliSession& session, const TExportOptions& options) {
-    TExportRun run(session, options.file);
+    TExportRun run(session, options);
     TScenarioWizard wizard = TScenarioWizard::Open(
         session.settings, ListReportProfiles(session.programDir, AppConfig.LanguageCode),
-        Destination(options.output));
+        Destination(options.output), CourseLanguageCode(AppConfig));
     if (options.reportProfile) {
         const std::string name = Utf8ToCp1250(*options.reportProfile);
         std::vector<std::string> names;
@@ -204,7 +231,7 @@ int RunExportScenario(TCliSession& session, const TExportOptions& options) {
 }
 
 int RunExportMedia(TCliSession& session, const TExportOptions& options) {
-    TExportRun run(session, options.file);
+    TExportRun run(session, options);
     TExportResourcesWizard wizard = TExportResourcesWizard::Open(session.settings);
     wizard.options.destination = Destination(options.output);
     TExportResources command(run.Project(), run.Paths(), session.prompt);

@@ -1,7 +1,9 @@
 #pragma once
-// `export <target>`: the course opened as the program opens it, then the
-// target's command run with the options its wizard would hand over, its
-// defaults taken from a wizard opened on settings that live only in memory.
+// `export <target>`: the course checked (its findings printed as warnings;
+// with --strict they fail the export before anything is written), opened as
+// the program opens it, then the target's command run with the options its
+// wizard would hand over, its defaults taken from a wizard opened on
+// settings that live only in memory.
 
 #include <optional>
 #include <string>
@@ -21,6 +23,7 @@ struct TExportOptions {
     std::optional<std::string> urlPath;        // scorm
     bool cmiAdapter = false;                   // scorm
     std::optional<std::string> reportProfile;  // scenario
+    bool strict = false; // a finding of the course check fails the export
 };
 
 int RunExportOffline(TCliSession& session, const TExportOptions& options);

@@ -10,6 +10,10 @@
 #include "PageCommands.h"
 #include "PageTemplateCommands.h"
 #include "RenderCommand.h"
+#include "ListCommand.h"
+
+#include "CliLanguage.h"
+#include "app/VLMVars.h"
 
 #include <CLI/CLI.hpp>
 
@@ -22,11 +26,21 @@ int main(int argc, char** argv) {
     app.fallthrough();
 
     TCommonOptions common;
+    // The run's language, read before the rest of the command line so that
+    // its help speaks it too.
+    ScanLanguageOptions(argc, argv, common.programDir, common.language);
+    const std::filesystem::path programDir = SelectRunLanguage(
+        common.programDir, common.language, argc > 0 ? argv[0] : "", vlm::SystemEnvironment());
+    app.set_version_flag("--version", "vellumar-cli " VLM_PROJECT_VERSION, "Show the version");
     app.add_option("--program-dir", common.programDir, "The program's data folder");
+    app.add_option("--lang", common.language,
+                   "Language of messages and of new courses and exports (default: the "
+                   "environment's, else the configured one)")
+        ->transform(CLI::IsMember({"PL", "EN", "DE", "FR"}, CLI::ignore_case));
     CLI::Option* yes = app.add_flag("--yes,-y", common.yes, "Answer Yes to every confirmation");
     CLI::Option* no = app.add_flag("--no,-n", common.no, "Answer No to every confirmation");
     yes->excludes(no);
-    app.add_flag("--quiet,-q", common.quiet, "Only failures and questions on stderr");
+    app.add_flag("--quiet,-q", common.quiet, "Only failures and unanswered questions on stderr");
     app.add_flag("--log", common.log, "Write the diagnostic log");
 
     std::string file;
@@ -36,8 +50,6 @@ int main(int argc, char** argv) {
     TNewOptions newOptions;
     newCmd->add_option("--template", newOptions.templateName, "Template folder name or caption")
         ->required();
-    newCmd->add_option("--lang", newOptions.language, "Language of the templates")
-        ->check(CLI::IsMember({"PL", "EN", "DE", "FR"}));
     newCmd->add_option("--title", newOptions.title, "Course name");
     newCmd->add_option("FILE", newOptions.file, "The new .vlmproject file")->required();
 
@@ -54,7 +66,8 @@ int main(int argc, char** argv) {
     checkCmd->add_flag("--json", json, "A JSON array of findings");
     checkCmd->add_option("FILE", file, "The .vlmproject file")->required();
 
-    CLI::App* exportCmd = app.add_subcommand("export", "Export the course");
+    CLI::App* exportCmd = app.add_subcommand(
+        "export", "Export the course (the course check runs first; its findings are warnings)");
     exportCmd->require_subcommand(1);
     TExportOptions exportOptions;
     const auto target = [&](const std::string& name, const std::string& help,
@@ -64,8 +77,12 @@ int main(int argc, char** argv) {
         sub->add_option("-o,--output", exportOptions.output, output)->required();
         return sub;
     };
+    exportCmd->add_flag("--strict", exportOptions.strict,
+                        "Fail when the course check finds anything (else only warnings)");
+    const auto designs = [&programDir] { return DesignsFooter(programDir); };
     CLI::App* offlineCmd = target("offline", "Folder for the offline course browser", "FOLDER");
     offlineCmd->add_option("--design", exportOptions.design, "Export design");
+    offlineCmd->footer(designs);
     CLI::App* aiccCmd = target("aicc", "Folder with the AICC course structure files", "FOLDER");
     aiccCmd->add_option("--profile", exportOptions.profile, "default or leo")
         ->check(CLI::IsMember({"default", "leo"}));
@@ -74,6 +91,7 @@ int main(int argc, char** argv) {
         ->excludes(aiccCmd->add_flag("--single-sco", singleSCO, "One unit for the whole course"));
     aiccCmd->add_option("--url", exportOptions.url, "Base address of the course");
     aiccCmd->add_option("--design", exportOptions.design, "Export design");
+    aiccCmd->footer(designs);
     CLI::App* scormCmd = target("scorm", "SCORM 1.2 package", "PACKAGE.zip");
     scormCmd->add_option("--schema-location", exportOptions.schemaLocation,
                          "Schema location written into the manifest");
@@ -83,6 +101,7 @@ int main(int argc, char** argv) {
     CLI::App* examCmd = target("exam", "Exam package for the course server", "PACKAGE.zip");
     CLI::App* scenarioCmd = target("scenario", "RTF scenario report", "REPORT.rtf");
     scenarioCmd->add_option("--profile", exportOptions.reportProfile, "Report profile");
+    scenarioCmd->footer([&programDir] { return ProfilesFooter(programDir); });
     CLI::App* mediaCmd = target("media", "Copy of the course's sound and video files", "FOLDER");
 
     CLI::App* renderCmd =
@@ -98,6 +117,12 @@ int main(int argc, char** argv) {
     const TPageCommands pageCommands(app);
     TPageTemplateCommands pageTemplates;
     AddPageTemplateCommands(app, pageTemplates);
+    CLI::App* listCmd = app.add_subcommand("list", "The export designs or the report profiles");
+    std::string listWhat;
+    listCmd->add_option("WHAT", listWhat, "designs or profiles")
+        ->required()
+        ->check(CLI::IsMember({"designs", "profiles"}));
+    TranslateHelp(app);
 
     try {
         app.parse(argc, argv);
@@ -114,7 +139,7 @@ int main(int argc, char** argv) {
         RestartForRenderer(argv);
 
     TCliSession session(common, argc > 0 ? argv[0] : "vellumar-cli");
-    if (!session.Start())
+    if (!session.Start(programDir))
         return kExitFailed;
     return session.Run([&]() -> int {
         if (const std::optional<int> code = RunPageTemplateCommands(session, pageTemplates))
@@ -145,6 +170,8 @@ int main(int argc, char** argv) {
             return RunRender(session, renderOptions);
         if (pageCommands.Selected())
             return pageCommands.Run(session);
+        if (*listCmd)
+            return RunList(session, listWhat);
         return kExitUsage;
     });
 }

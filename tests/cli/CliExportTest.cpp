@@ -59,8 +59,8 @@ TEST_F(CliExport, IntoTheCourseFolderIsRefused) {
 }
 
 TEST_F(CliExport, AiccUnitsFollowTheOptions) {
-    const CliRun multi = box.Run(
-        {"export", "aicc", "c.vlmproject", "-o", "multi", "--url", "http://lms.example/course/"});
+    const CliRun multi = box.Run({"export", "aicc", "c.vlmproject", "-o", "multi", "--multi-sco",
+                                  "--url", "http://lms.example/course/"});
     ASSERT_EQ(multi.code, 0) << multi.err;
     const std::string multiAu = ReadAll(box.work / "multi" / "multi.au");
     EXPECT_THAT(multiAu, HasSubstr("http://lms.example/course/"));
@@ -72,6 +72,12 @@ TEST_F(CliExport, AiccUnitsFollowTheOptions) {
     const std::string singleAu = ReadAll(box.work / "single" / "single.au");
     EXPECT_LT(std::count(singleAu.begin(), singleAu.end(), '\n'),
               std::count(multiAu.begin(), multiAu.end(), '\n'));
+
+    // Without either option the wizard's box starts unchecked (nothing is
+    // remembered yet): one unit for the whole course.
+    const CliRun plain = box.Run({"export", "aicc", "c.vlmproject", "-o", "plain"});
+    ASSERT_EQ(plain.code, 0) << plain.err;
+    EXPECT_EQ(ReadAll(box.work / "plain" / "plain.au"), singleAu);
 
     // The LEO profile always exports each page as its own unit.
     const CliRun leo = box.Run(
@@ -174,14 +180,24 @@ TEST(CliExportMedia, CopiesSoundsAndAsksBeforeReplacing) {
     EXPECT_GT(fs::file_size(box.work / "media" / "sound.mp3"), 1u);
 }
 
-TEST(CliExportMedia, QuietRunPrintsNothingButQuestions) {
+// Quiet: a question answered by --yes or --no prints nothing; one left
+// without an answer is still shown.
+TEST(CliExportMedia, QuietRunPrintsOnlyUnansweredQuestions) {
     CliSandbox box;
     box.CopyCourse("duplicates");
+    const std::string question = EnglishText("ERROR_MESSAGE_REPLICATED_ITEMS").substr(0, 20);
     const CliRun run =
         box.Run({"--quiet", "--no", "export", "media", "duplicates.vlmproject", "-o", "media"});
     EXPECT_EQ(run.code, 0);
-    EXPECT_THAT(run.err, HasSubstr(EnglishText("ERROR_MESSAGE_REPLICATED_ITEMS").substr(0, 20)));
-    EXPECT_THAT(run.err, Not(HasSubstr("Progress")));
+    EXPECT_EQ(run.err, "");
+    const CliRun loud = box.Run({"--no", "export", "media", "duplicates.vlmproject", "-o", "m2"});
+    EXPECT_EQ(loud.code, 0);
+    EXPECT_THAT(loud.err, HasSubstr(question));
+    const CliRun unanswered =
+        box.Run({"--quiet", "export", "media", "duplicates.vlmproject", "-o", "m3"});
+    EXPECT_EQ(unanswered.code, 3);
+    EXPECT_THAT(unanswered.err, HasSubstr(question));
+    EXPECT_THAT(unanswered.err, Not(HasSubstr("Progress")));
 }
 
 } // namespace

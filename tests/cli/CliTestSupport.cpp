@@ -118,6 +118,21 @@ CliRun CliSandbox::Run(const std::vector<std::string>& args) const {
         argv.push_back(arg.data());
     argv.push_back(nullptr);
 
+    std::vector<std::string> variables;
+    for (char** e = environ; *e; ++e) {
+        const std::string_view entry(*e);
+        const std::string name(entry.substr(0, entry.find('=')));
+        if (name != "LANG" && name != "LC_ALL" && name != "LC_MESSAGES" && name != "LANGUAGE" &&
+            !env.contains(name))
+            variables.emplace_back(entry);
+    }
+    for (const auto& [name, value] : env)
+        variables.push_back(name + "=" + value);
+    std::vector<char*> envp;
+    for (std::string& variable : variables)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
     const fs::path out = root / "stdout.txt", err = root / "stderr.txt";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -127,7 +142,7 @@ CliRun CliSandbox::Run(const std::vector<std::string>& args) const {
     posix_spawn_file_actions_addchdir_np(&actions, work.c_str());
     CliRun run;
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         run.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

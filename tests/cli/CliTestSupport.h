@@ -31,6 +31,10 @@ public:
     // When set, every file the program writes is limited to this many bytes,
     // as a full disk would stop it (the write fails, the program goes on).
     long fileSizeLimit = 0;
+    // Variables set for the program. The locale's (LANG, LC_ALL, LC_MESSAGES,
+    // LANGUAGE) are removed unless set here: the program speaks the
+    // environment's language, the tests the sandbox's.
+    std::map<std::string, std::string> env;
 
     std::filesystem::path root;
     std::filesystem::path programDir;

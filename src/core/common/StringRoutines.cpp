@@ -193,6 +193,35 @@ std::string HtmlEscape(std::string_view text) {
     return out;
 }
 
+std::string ScriptStringInHtml(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        switch (c) {
+        case '\\':
+        case '"':
+            out += '\\';
+            out += c;
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '<':
+            out += c;
+            if (text.substr(i + 1, 1) == "/" || text.substr(i + 1, 3) == "!--")
+                out += '\\';
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string HtmlUnescape(std::string_view text) {
     static constexpr std::pair<std::string_view, char> kEntities[] = {
         {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};

@@ -80,6 +80,11 @@ std::string HtmlEscape(std::string_view text);
 // in one pass; anything else stays as written.
 std::string HtmlUnescape(std::string_view text);
 
+// A text inside a double-quoted JavaScript string of an HTML script block:
+// backslash and double quote get a backslash, line breaks become \r and \n,
+// and "</" and "<!--" are broken up so they cannot end or hide the block.
+std::string ScriptStringInHtml(std::string_view text);
+
 bool ListContains(const StringList& list, std::string_view text);
 
 // The lines of a text (CR LF, LF or CR breaks); a break at the very end adds no empty line.

@@ -35,11 +35,11 @@ TExportResult TVLMAicc::Execute(const TAiccOptions& options) {
         progress.SetMax(6);
         progress.SetPosition(1);
         const fs::path exports = env_.program.ProgramDir / "exports";
-        CopyFixedFolder(exports / "_common_exports_files" / "default", root);
+        project_.CopyLayoutFolder(exports / "_common_exports_files" / "default", root);
         progress.SetPosition(2);
-        CopyFixedFolder(exports / "AICC" / "default", root);
+        project_.CopyLayoutFolder(exports / "AICC" / "default", root);
         if (options.profile == apLeo)
-            CopyFixedFolder(exports / "AICC" / "leo", root);
+            project_.CopyLayoutFolder(exports / "AICC" / "leo", root);
         // The lexicon's folder copy has a progress of its own: the run's
         // positions stay as the target sets them.
         NullProgress lexiconProgress;

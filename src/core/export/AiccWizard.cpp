@@ -26,7 +26,9 @@ TAiccWizard TAiccWizard::Open(SettingsStore& store, std::vector<std::string> des
         w.SelectDesign(lastStyle);
     else if (!w.SelectDesign(defaultDesign) && !w.designs.empty())
         w.SelectDesign(w.designs.front());
-    w.options.multiSCO = settings.Read("LastMultiSCO", "true") == "true";
+    // Checked when the remembered value is "true"; a value never written
+    // (the first export) leaves the box unchecked.
+    w.options.multiSCO = settings.Read("LastMultiSCO") == "true";
     int profile = apDefault;
     const std::string lastProfile = settings.Read("LastProfile");
     if (!lastProfile.empty()) {

@@ -9,7 +9,9 @@
 #include "page/ElementFiles.h"
 #include "page/janXMLTree.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <system_error>
 
 namespace vlm {
@@ -21,22 +23,6 @@ constexpr int kShotHeight = 600;
 
 StringList Block(const StringList& lines, const char* start, const char* end) {
     return ExtractLinesBetween(lines, start, end).value_or(StringList());
-}
-
-std::string Join(const StringList& lines) {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        text += (i ? "\r\n" : "") + lines[i];
-    return text;
-}
-
-StringList SplitLines(const std::string& text) {
-    StringList lines;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
-        lines.push_back(text.substr(start, at - start));
-    lines.push_back(text.substr(start));
-    return lines;
 }
 
 void Append(StringList& to, const StringList& lines) {
@@ -86,8 +72,121 @@ std::string ScreenshotField(int number) {
 
 std::string RtfPath(const std::string& path) {
     std::string out;
-    for (char ch : path)
-        out += (ch == '\\' || ch == '/') ? std::string("\\\\") : std::string(1, ch);
+    for (char ch : path) {
+        if (ch == '\\' || ch == '/')
+            out += "\\\\";
+        else if (ch == '{' || ch == '}')
+            out += std::string("\\") + ch;
+        else
+            out += ch;
+    }
+    return out;
+}
+
+namespace {
+
+void AppendRtfByte(std::string& out, char ch) {
+    if (ch == '\\' || ch == '{' || ch == '}')
+        out += '\\';
+    out += ch;
+}
+
+// The code point of a character entity at `at` ("&...;"), and its length.
+std::optional<std::pair<std::uint32_t, std::size_t>> EntityAt(std::string_view text,
+                                                              std::size_t at) {
+    static constexpr std::pair<std::string_view, std::uint32_t> kNamed[] = {
+        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xA0}};
+    const std::size_t semi = text.find(';', at + 1);
+    if (semi == std::string_view::npos || semi - at > 10)
+        return std::nullopt;
+    const std::string_view name = text.substr(at + 1, semi - at - 1);
+    const std::size_t length = semi - at + 1;
+    if (name.size() >= 2 && name[0] == '#') {
+        const bool hex = name[1] == 'x' || name[1] == 'X';
+        const std::string_view digits = name.substr(hex ? 2 : 1);
+        std::uint32_t cp = 0;
+        if (digits.empty())
+            return std::nullopt;
+        for (char c : digits) {
+            int d = -1;
+            if (c >= '0' && c <= '9')
+                d = c - '0';
+            else if (hex && c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (hex && c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
+            if (d < 0)
+                return std::nullopt;
+            cp = cp * (hex ? 16 : 10) + static_cast<std::uint32_t>(d);
+            if (cp > 0x10FFFF)
+                return std::nullopt;
+        }
+        return std::pair{cp, length};
+    }
+    for (const auto& [known, cp] : kNamed)
+        if (name == known)
+            return std::pair{cp, length};
+    return std::nullopt;
+}
+
+std::string Utf8Of(std::uint32_t cp) {
+    std::string out;
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return out;
+}
+
+// RTF's Unicode escape: a signed 16-bit number, "?" for readers without it.
+void AppendRtfUnicode(std::string& out, std::uint32_t cp) {
+    const auto unit = [&out](std::uint32_t u) {
+        out += "\\u" + std::to_string(static_cast<std::int16_t>(static_cast<std::uint16_t>(u))) +
+               "?";
+    };
+    if (cp >= 0x10000) {
+        cp -= 0x10000;
+        unit(0xD800 + (cp >> 10));
+        unit(0xDC00 + (cp & 0x3FF));
+    } else {
+        unit(cp);
+    }
+}
+
+} // namespace
+
+std::string RtfText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto entity = text[i] == '&' ? EntityAt(text, i) : std::nullopt;
+        if (!entity) {
+            AppendRtfByte(out, text[i]);
+            continue;
+        }
+        const auto [cp, length] = *entity;
+        i += length - 1;
+        if (cp < 0x80) {
+            AppendRtfByte(out, static_cast<char>(cp));
+            continue;
+        }
+        const std::string byte = Utf8ToCp1250(Utf8Of(cp));
+        if (byte.size() == 1 && byte != "?")
+            out += byte;
+        else
+            AppendRtfUnicode(out, cp);
+    }
     return out;
 }
 
@@ -145,7 +244,7 @@ StringList TCourseTemplate::ElementTypeBlock(const std::string& section,
                                              const TjanXMLNode& document,
                                              const std::string& pageFolder) {
     StringList typeBlock = blocks_.ElementType;
-    ReplaceFirstInLines(typeBlock, "*[ELEMENT_TYPE]*", section);
+    ReplaceFirstInLines(typeBlock, "*[ELEMENT_TYPE]*", RtfText(section));
     bool printed = false;
     StringList elements;
     for (const auto& element : document.Children()) {
@@ -158,14 +257,16 @@ StringList TCourseTemplate::ElementTypeBlock(const std::string& section,
                 continue;
             printed = true;
             std::string value = EntitiesToText(element->GetAttributeText(key));
-            if (key == "src" && !value.empty())
-                value = RtfPath(ResolveElementMediaPath(*element, pageFolder, ""));
             if (value.empty())
                 continue;
+            // The value as plain text (its form encoding and tags gone), then
+            // in RTF's own escaping: the block around it is RTF already.
+            value = key == "src" ? RtfPath(ResolveElementMediaPath(*element, pageFolder, ""))
+                                 : RtfText(HtmlTextToPlain(value));
             StringList property = blocks_.Property;
-            ReplaceFirstInLines(property, "*[ELEMENT_PROPERTY_NAME]*", key);
+            ReplaceFirstInLines(property, "*[ELEMENT_PROPERTY_NAME]*", RtfText(key));
             ReplaceFirstInLines(property, "*[ELEMENT_PROPERTY_VALUE]*", value);
-            Append(properties, SplitLines(HtmlTextToPlain(Join(property))));
+            Append(properties, property);
         }
         if (printed) {
             ReplaceMarkerWithLines(elementBlock, "*[ELEMENT_PROPERTY_LIST]*", properties);
@@ -181,8 +282,8 @@ StringList TCourseTemplate::ElementTypeBlock(const std::string& section,
 StringList TCourseTemplate::PageBlock(const TProjectItem& item,
                                       const std::filesystem::path& pageFile) {
     StringList block = blocks_.Page;
-    ReplaceFirstInLines(block, "*[PAGE_NAME]*", item.Name);
-    ReplaceFirstInLines(block, "*[PAGE_CHAPTER]*", ChapterPath(item));
+    ReplaceFirstInLines(block, "*[PAGE_NAME]*", RtfText(item.Name));
+    ReplaceFirstInLines(block, "*[PAGE_CHAPTER]*", RtfText(ChapterPath(item)));
     StringList types;
     try {
         TjanXMLTree tree;
@@ -221,7 +322,7 @@ std::string TCourseTemplate::Screenshot(const std::filesystem::path& pageFile, i
 StringList TCourseTemplate::Build(const std::filesystem::path& reportFolder,
                                   const TPageShot& shot) {
     StringList out = blocks_.Header;
-    ReplaceFirstInLines(out, "*[COURSE_NAME]*", project_.Title);
+    ReplaceFirstInLines(out, "*[COURSE_NAME]*", RtfText(project_.Title));
     ReplaceFirstInLines(out, "*[DATE]*", Date(clock_.Now()));
     ReplaceFirstInLines(out, "*[COURSE_PATH]*", RtfPath(PathToCp1250(project_.Folder)));
     progress_.SetMin(0);
@@ -244,9 +345,9 @@ StringList TCourseTemplate::Build(const std::filesystem::path& reportFolder,
             picture = Screenshot(pageFile, counter, reportFolder, shot);
         } else {
             block = blocks_.Page;
-            ReplaceFirstInLines(block, "*[PAGE_NAME]*", item->Name);
-            ReplaceFirstInLines(block, "*[PAGE_CHAPTER]*", ChapterPath(*item));
-            ReplaceFirstInLines(block, "*[ELEMENTS]*", item->Address);
+            ReplaceFirstInLines(block, "*[PAGE_NAME]*", RtfText(item->Name));
+            ReplaceFirstInLines(block, "*[PAGE_CHAPTER]*", RtfText(ChapterPath(*item)));
+            ReplaceFirstInLines(block, "*[ELEMENTS]*", RtfText(item->Address));
         }
         ++counter;
         ReplaceFirstInLines(block, "*[PAGE_NO]*", std::to_string(counter));

@@ -28,8 +28,13 @@ using TPageShot = std::function<std::optional<TRgbBitmap>(const std::filesystem:
 // The picture field that shows "images/<n>.jpg".
 std::string ScreenshotField(int number);
 
-// "a/b" and "a\b" both as "a\\b": the RTF form of a path.
+// "a/b" and "a\b" both as "a\\b": the RTF form of a path (braces escaped too).
 std::string RtfPath(const std::string& path);
+
+// A name or text of the course in the RTF document: character entities
+// ("&#224;", "&#xE0;", "&amp;", "&nbsp;" ...) decoded first; "\", "{" and "}"
+// escaped; a character cp1250 cannot hold written as "\uN?".
+std::string RtfText(std::string_view text);
 
 class TCourseTemplate {
 public:

@@ -43,8 +43,13 @@ void CopyFixedFolder(const fs::path& source, const fs::path& target, bool recurs
 }
 
 std::vector<std::string> DesignTemplateList(const TVLMProject& project) {
-    std::vector<std::string> names = ListFolder(project.DesignTemplateFolder(1), kCountFolders);
-    for (auto& name : ListFolder(project.DesignTemplateFolder(4), kCountFolders))
+    return DesignTemplateNames(project.DesignTemplateFolder(0));
+}
+
+std::vector<std::string> DesignTemplateNames(const fs::path& programDir) {
+    std::vector<std::string> names = ListFolder(programDir / "templates_design_export", kCountFolders);
+    for (auto& name :
+         ListFolder(programDir / "user_defined" / "templates_design_export", kCountFolders))
         names.push_back(std::move(name));
     return names;
 }
@@ -66,7 +71,7 @@ void CopyDesignTemplate(const TVLMProject& project, const std::string& name,
     if (name.empty())
         return;
     if (auto folder = DesignTemplatePath(project, name))
-        CopyFixedFolder(*folder, outputRoot);
+        project.CopyLayoutFolder(*folder, outputRoot);
 }
 
 TExportResult CheckFolderDestination(const fs::path& destination, UserPrompt& prompt,

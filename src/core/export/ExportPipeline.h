@@ -44,6 +44,8 @@ void CopyFixedFolder(const std::filesystem::path& source, const std::filesystem:
 // The names of the design templates: the folders of DesignTemplateFolder(1)
 // and then those of DesignTemplateFolder(4).
 std::vector<std::string> DesignTemplateList(const TVLMProject& project);
+// The same for a program folder, without a course.
+std::vector<std::string> DesignTemplateNames(const std::filesystem::path& programDir);
 
 // The folder of a design: under DesignTemplateFolder(1) when it exists there,
 // else under DesignTemplateFolder(4); nothing for a name that is not a plain

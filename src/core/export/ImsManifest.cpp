@@ -35,14 +35,25 @@ std::string FirstLine(TManifestVariant variant) {
     case TManifestVariant::Scorm:
         break;
     }
-    return "<?xml version=" + Quoted("1.0") + " encoding=" + Quoted("UTF-16") + "?>";
+    return "<?xml version=" + Quoted("1.0") + " encoding=" + Quoted("UTF-8") + "?>";
+}
+
+// Element text: the UTF-16 files keep the HTML escaping; the SCORM package's
+// UTF-8 manifest escapes as little as XML allows (see XmlText).
+std::string ElementText(TManifestVariant variant, const std::string& text) {
+    return variant == TManifestVariant::Scorm ? XmlText(text) : HtmlEscape(text);
+}
+
+std::string AttributeText(TManifestVariant variant, const std::string& text) {
+    return variant == TManifestVariant::Scorm ? XmlAttribute(text) : HtmlEscape(text);
 }
 
 } // namespace
 
 TImsManifest::TImsManifest(const TProject& project, std::filesystem::path courseDir,
-                           UserPrompt& prompt)
-    : project_(project), courseDir_(std::move(courseDir)), prompt_(prompt) {
+                           UserPrompt& prompt, std::string language)
+    : project_(project), courseDir_(std::move(courseDir)), prompt_(prompt),
+      language_(std::move(language)) {
     std::set<std::string> taken;
     for (const TProjectItem* item : SortedItems(project_)) {
         const std::string parent = std::to_string(item->ParentPosition);
@@ -112,12 +123,14 @@ void TImsManifest::ItemLines(StringList& out, const TProjectItem& root, int root
     const auto open = [&](const TProjectItem& item, int indent, bool isRoot) {
         std::vector<const TProjectItem*> children = ChildrenOf(item);
         const bool chapter = !children.empty();
-        std::string line = Tabs(indent) + "<item identifier=" + Quoted(HtmlEscape(item.Stamp));
+        std::string line =
+            Tabs(indent) + "<item identifier=" + Quoted(AttributeText(variant, item.Stamp));
         if (!chapter || HasContent(item))
             line += " identifierref=" + Quoted(Ref(item));
         out.push_back(line + ">");
         const int titleIndent = isRoot ? (chapter ? 3 : 4) : (chapter ? indent + 1 : indent);
-        out.push_back(Tabs(titleIndent) + "<title>" + HtmlEscape(item.Name) + "</title>");
+        out.push_back(Tabs(titleIndent) + "<title>" + ElementText(variant, item.Name) +
+                      "</title>");
         if (variant != TManifestVariant::Scorm)
             ScoreLines(out, item, indent);
         stack.push_back({&item, indent, std::move(children)});
@@ -148,7 +161,8 @@ void TImsManifest::PageFiles(const TProjectItem& item, TManifestVariant variant,
     // A page without a document has no exported folder; its metadata goes there all the same.
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
-    WriteUnicodeText(file, PageMetadataLines(item.Name, project_.Description, Facts(item)));
+    WriteUnicodeText(file,
+                     PageMetadataLines(item.Name, project_.Description, Facts(item), language_));
 }
 
 void TImsManifest::ResourceLines(StringList& out, TManifestVariant variant,
@@ -176,9 +190,12 @@ StringList TImsManifest::ManifestLines(TManifestVariant variant, const std::stri
     out.push_back("xmlns=" + Quoted(kNsImsCp));
     out.push_back("xmlns:adlcp=" + Quoted(kNsAdlCp));
     out.push_back("xmlns:xsi=" + Quoted(kNsXsi));
-    out.push_back("xsi:schemaLocation=" + Quoted(HtmlEscape(schemaLocation)) + ">");
+    out.push_back("xsi:schemaLocation=" + Quoted(AttributeText(variant, schemaLocation)) + ">");
     out.push_back(Tabs(1) + "<organizations default=" + Quoted("t001") + ">");
     out.push_back(Tabs(2) + "<organization identifier=" + Quoted("t001") + ">");
+    // An LMS lists the course under its organization's title.
+    if (variant == TManifestVariant::Scorm)
+        out.push_back(Tabs(3) + "<title>" + XmlText(project_.Title) + "</title>");
     for (const TProjectItem* item : SortedItems(project_))
         if (item->ParentPosition == 0) {
             ItemLines(out, *item, 3, true, variant);
@@ -200,7 +217,11 @@ StringList TImsManifest::ManifestLines(TManifestVariant variant, const std::stri
 }
 
 void TImsManifest::WriteLom(const std::filesystem::path&, const std::filesystem::path& file) {
-    WriteUnicodeText(file, LomLines(project_));
+    WriteUnicodeText(file, LomLines(project_, language_, TManifestVariant::Server));
+}
+
+void TImsManifest::WriteScormLom(const std::filesystem::path&, const std::filesystem::path& file) {
+    WriteUtf8Text(file, LomLines(project_, language_, TManifestVariant::Scorm));
 }
 
 void TImsManifest::WriteServerManifest(const std::filesystem::path& root,
@@ -218,11 +239,12 @@ void TImsManifest::WriteScormManifest(const std::filesystem::path& root,
                                       const std::string& schemaLocation,
                                       const std::string& urlPath) {
     (void)NormalizeUrlPath(urlPath); // kept for the wizard's history only; no line uses it
-    WriteUnicodeText(file, ManifestLines(TManifestVariant::Scorm, schemaLocation, &root));
+    WriteUtf8Text(file, ManifestLines(TManifestVariant::Scorm, schemaLocation, &root));
 }
 
-void TImsManifest::WriteExamTypeFile(const std::filesystem::path& folder, const std::string& name) {
-    WriteUnicodeText(folder / PathFromCp1250(name), ExamTypeLines());
+void TImsManifest::WriteExamTypeFile(const std::filesystem::path& folder,
+                                     const std::string& name) const {
+    WriteUnicodeText(folder / PathFromCp1250(name), ExamTypeLines(language_));
 }
 
 std::string TImsManifest::NormalizeUrlPath(const std::string& path) {

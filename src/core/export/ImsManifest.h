@@ -5,6 +5,7 @@
 
 #include "app/UserPrompt.h"
 #include "common/StringRoutines.h"
+#include "export/ManifestText.h"
 #include "export/PageFacts.h"
 #include "project/Project.h"
 
@@ -15,19 +16,23 @@
 
 namespace vlm {
 
-enum class TManifestVariant { Server, Exam, Scorm };
-
 class TImsManifest {
 public:
-    // courseDir: the course folder that holds the page folders.
-    TImsManifest(const TProject& project, std::filesystem::path courseDir, UserPrompt& prompt);
+    // courseDir: the course folder that holds the page folders; language: the
+    // metadata's language tag (MetadataLanguage).
+    TImsManifest(const TProject& project, std::filesystem::path courseDir, UserPrompt& prompt,
+                 std::string language);
+
+    // lom.xml of the server and exam packages (UTF-16).
 
     void WriteLom(const std::filesystem::path& root, const std::filesystem::path& file);
     void WriteServerManifest(const std::filesystem::path& root, const std::filesystem::path& file);
     void WriteExamManifest(const std::filesystem::path& root, const std::filesystem::path& file);
+    // lom.xml and imsmanifest.xml of the SCORM package (UTF-8).
+    void WriteScormLom(const std::filesystem::path& root, const std::filesystem::path& file);
     void WriteScormManifest(const std::filesystem::path& root, const std::filesystem::path& file,
                             const std::string& schemaLocation, const std::string& urlPath);
-    static void WriteExamTypeFile(const std::filesystem::path& folder, const std::string& name);
+    void WriteExamTypeFile(const std::filesystem::path& folder, const std::string& name) const;
 
     // The manifest's lines. With a root, the per-page metadata files (server
     // and exam) are written below it and the exam pages there are stripped.
@@ -64,6 +69,7 @@ private:
     const TProject& project_;
     std::filesystem::path courseDir_;
     UserPrompt& prompt_;
+    std::string language_;
     std::map<int, std::string> refs_;
     std::map<int, std::vector<const TProjectItem*>> children_;
     std::map<int, TPageFacts> facts_;

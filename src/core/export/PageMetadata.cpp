@@ -31,14 +31,15 @@ void LomHead(Lines& out) {
     out(0, "xsi:schemaLocation=" + Quoted(DefaultSchemaLocation()) + ">");
 }
 
-void GeneralHead(Lines& out, const std::string& title, const std::string& description) {
+void GeneralHead(Lines& out, const std::string& title, const std::string& description,
+                 const std::string& language) {
     out(1, "<general>");
     out(2, "<title>");
-    out(3, LangString("pl", title));
+    out(3, LangString(language, title));
     out(2, "</title>");
-    out(2, "<language>pl</language>");
+    out(2, "<language>" + language + "</language>");
     out(2, "<description>");
-    out(3, LangString("pl", description));
+    out(3, LangString(language, description));
     out(2, "</description>");
     out(2, "<structure>");
     out(2, "</structure>");
@@ -56,22 +57,27 @@ void Tail(Lines& out) {
 
 } // namespace
 
-StringList LomLines(const TProject& project) {
+StringList LomLines(const TProject& project, const std::string& language,
+                    TManifestVariant variant) {
     Lines out;
+    const bool lms = variant == TManifestVariant::Scorm;
+    if (lms)
+        out(0, "<?xml version=" + Quoted("1.0") + " encoding=" + Quoted("UTF-8") + "?>");
     out(0, "<lom>");
-    GeneralHead(out, HtmlEscape(project.Title), HtmlEscape(project.Description));
+    const auto text = lms ? XmlText : HtmlEscape;
+    GeneralHead(out, text(project.Title), text(project.Description), language);
     out(1, "</general>");
     Tail(out);
     return out.Take();
 }
 
-StringList RelationLines(const TPageLink& link) {
+StringList RelationLines(const TPageLink& link, const std::string& language) {
     Lines out;
     out(2, "<relation>");
     out(3, "<kind>");
     out(4, "<vocabulary>");
     out(5, "<value>");
-    out(6, LangString("pl", "References"));
+    out(6, LangString(language, "References"));
     out(5, "</value>");
     out(4, "</vocabulary>");
     out(3, "</kind>");
@@ -80,7 +86,7 @@ StringList RelationLines(const TPageLink& link) {
     out(3, "<description>");
     // The description is escaped like the other texts, so a "&" in it cannot
     // break the file.
-    out(4, LangString("pl", HtmlEscape(link.Name) + " (" + HtmlEscape(link.Description) + ")"));
+    out(4, LangString(language, HtmlEscape(link.Name) + " (" + HtmlEscape(link.Description) + ")"));
     out(3, "</description>");
     out(2, "</resource>");
     out(2, "</relation>");
@@ -103,13 +109,13 @@ StringList EducationalLines(const std::string& pageType) {
 }
 
 StringList PageMetadataLines(const std::string& itemName, const std::string& courseDescription,
-                             const TPageFacts& facts) {
+                             const TPageFacts& facts, const std::string& language) {
     Lines out;
     out(0, "<?xml version=" + Quoted("1.0") + " encoding=" + Quoted("UTF-8") + "?>");
     LomHead(out);
-    GeneralHead(out, UrlEncode(itemName), UrlEncode(courseDescription));
+    GeneralHead(out, UrlEncode(itemName), UrlEncode(courseDescription), language);
     for (const TPageLink& link : facts.Links)
-        out.Append(RelationLines(link));
+        out.Append(RelationLines(link, language));
     out(1, "</general>");
     if (facts.Readable && !facts.Type.empty())
         out.Append(EducationalLines(facts.Type));
@@ -117,12 +123,12 @@ StringList PageMetadataLines(const std::string& itemName, const std::string& cou
     return out.Take();
 }
 
-StringList ExamTypeLines() {
+StringList ExamTypeLines(const std::string& language) {
     Lines out;
     out(0, "<?xml version=" + Quoted("1.0") + "?>");
     LomHead(out);
     out(1, "<general>");
-    out(2, "<language>pl</language>");
+    out(2, "<language>" + language + "</language>");
     out(2, "<type>Exam</type>");
     out(1, "</general>");
     out(0, "</lom>");

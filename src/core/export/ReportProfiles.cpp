@@ -45,7 +45,8 @@ std::optional<TReportObj> ReadProfile(const std::filesystem::path& folder,
     if (!name)
         return std::nullopt;
     return TReportObj{TrimText(*name), folder / "report.ini", folder / "report.rtf",
-                      info->GetAttributeText("default") == "true"};
+                      info->GetAttributeText("default") == "true",
+                      UpperCaseAscii(TrimText(info->GetAttributeText("language")))};
 }
 
 void Scan(const std::filesystem::path& folder, const std::string& code,
@@ -73,11 +74,16 @@ std::vector<TReportObj> ListReportProfiles(const std::filesystem::path& programD
     return out;
 }
 
-int SelectReportProfile(const std::vector<TReportObj>& profiles, const std::string& lastName) {
+int SelectReportProfile(const std::vector<TReportObj>& profiles, const std::string& lastName,
+                        const std::string& languageCode) {
     if (profiles.empty())
         return -1;
     for (std::size_t i = 0; i < profiles.size(); ++i)
         if (profiles[i].Name == lastName)
+            return static_cast<int>(i);
+    const std::string language = UpperCaseAscii(TrimText(languageCode));
+    for (std::size_t i = profiles.size(); !language.empty() && i-- > 0;)
+        if (profiles[i].Default && profiles[i].Language == language)
             return static_cast<int>(i);
     for (std::size_t i = profiles.size(); i-- > 0;)
         if (profiles[i].Default)

@@ -14,6 +14,7 @@ struct TReportObj {
     std::filesystem::path IniFile;
     std::filesystem::path RtfFile;
     bool Default = false;
+    std::string Language; // the report's language: "language" of "info", upper-cased
 };
 
 // Every profile, the program's first, each folder's entries by name (hidden
@@ -24,8 +25,10 @@ struct TReportObj {
 std::vector<TReportObj> ListReportProfiles(const std::filesystem::path& programDir,
                                            const std::string& languageCode);
 
-// The index of the profile named `lastName`; else the last default profile;
-// else 0; -1 for an empty list.
-int SelectReportProfile(const std::vector<TReportObj>& profiles, const std::string& lastName);
+// The index of the profile named `lastName`; else the last default profile
+// written in `languageCode` (the course's language); else the last default
+// profile; else 0; -1 for an empty list.
+int SelectReportProfile(const std::vector<TReportObj>& profiles, const std::string& lastName,
+                        const std::string& languageCode = {});
 
 } // namespace vlm

@@ -7,12 +7,14 @@
 namespace vlm {
 
 TScenarioWizard TScenarioWizard::Open(SettingsStore& store, std::vector<TReportObj> profiles,
-                                      const std::string& presetDestination) {
+                                      const std::string& presetDestination,
+                                      const std::string& languageCode) {
     TWizardSettings settings(store, kExplorerSettingsKey);
     TScenarioWizard w;
     w.profiles = std::move(profiles);
     w.history = settings.ReadHistory("ScenarioExportPaths");
-    w.profileIndex = SelectReportProfile(w.profiles, settings.Read("ScenarioLastProfile"));
+    w.profileIndex =
+        SelectReportProfile(w.profiles, settings.Read("ScenarioLastProfile"), languageCode);
     if (w.profileIndex >= 0)
         w.options.profile = w.profiles[w.profileIndex];
     w.options.destination = presetDestination;

@@ -25,9 +25,11 @@ public:
 
     // Opening with the destination the command presets (the project's
     // folder, the course title and ".rtf"): the profile "ScenarioLastProfile"
-    // names, else the last default one, else the first.
+    // names, else the last default one in the course's language
+    // (`languageCode`), else the last default one, else the first.
     static TScenarioWizard Open(SettingsStore& store, std::vector<TReportObj> profiles,
-                                const std::string& presetDestination);
+                                const std::string& presetDestination,
+                                const std::string& languageCode = {});
     // Closing with OK: the trimmed destination enters the history and the
     // profile's name becomes "ScenarioLastProfile". False without a profile.
     bool Accept(SettingsStore& store);

@@ -28,11 +28,14 @@ std::string ChapterAddress(const TProjectItem& item) {
     }
 }
 
+// Titles and addresses stand in double-quoted strings of the page's script
+// block: a backslash, "</script>" or a line break must not end either.
 std::string Line(const TProjectItem& item, bool chapter, int level, int sequence) {
-    std::string title = ReplaceEvery(item.Name, "\"", "\\\"");
+    std::string title = ScriptStringInHtml(item.Name);
     if (!chapter)
         title = TrimText(title);
-    const std::string address = chapter ? ChapterAddress(item) : ItemUrl(item);
+    const std::string address =
+        ScriptStringInHtml(chapter ? ChapterAddress(item) : ItemUrl(item));
     return std::string("addTreePage(") + (chapter ? "true," : "false,") + '"' + title + "\",\"" +
            address + "\"," + std::to_string(level) + ", \"\", " + std::to_string(item.Id) +
            ", 0, " + std::to_string(sequence) + ");";

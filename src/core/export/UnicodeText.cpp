@@ -34,13 +34,18 @@ void AppendUtf16(std::string& out, const std::string& utf8) {
     }
 }
 
-} // namespace
-
-std::string UnicodeTextBytes(const StringList& lines) {
+std::string JoinedText(const StringList& lines) {
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
     text += "\r\n";
+    return text;
+}
+
+} // namespace
+
+std::string UnicodeTextBytes(const StringList& lines) {
+    const std::string text = JoinedText(lines);
     std::string out = "\xFF\xFE";
     out.reserve(2 + text.size() * 2);
     AppendUtf16(out, Cp1250ToUtf8(text));
@@ -49,6 +54,15 @@ std::string UnicodeTextBytes(const StringList& lines) {
 
 void WriteUnicodeText(const std::filesystem::path& file, const StringList& lines) {
     if (!WriteFileBytes(file, UnicodeTextBytes(lines)))
+        throw EFCreateError("Cannot create file \"" + file.string() + "\".");
+}
+
+std::string Utf8TextBytes(const StringList& lines) {
+    return Cp1250ToUtf8(JoinedText(lines));
+}
+
+void WriteUtf8Text(const std::filesystem::path& file, const StringList& lines) {
+    if (!WriteFileBytes(file, Utf8TextBytes(lines)))
         throw EFCreateError("Cannot create file \"" + file.string() + "\".");
 }
 

@@ -50,8 +50,8 @@ TExportResult TVLMExplorerCommand::Execute(const TExplorerOptions& options) {
             return check;
         const fs::path exports = env_.program.ProgramDir / "exports";
         env_.progress.SetPosition(1);
-        CopyFixedFolder(exports / "_common_exports_files" / "default", root);
-        CopyFixedFolder(exports / "VLMExplorer" / "default", root);
+        project_.CopyLayoutFolder(exports / "_common_exports_files" / "default", root);
+        project_.CopyLayoutFolder(exports / "VLMExplorer" / "default", root);
         // The lexicon's folder copy has a progress of its own: the run's
         // positions stay as the target sets them.
         NullProgress lexiconProgress;

@@ -1,8 +1,11 @@
 #include "export/VLMProject.h"
 #include "common/StringRoutines.h"
 
+#include "app/IniLang.h"
+#include "app/LayoutTexts.h"
 #include "app/VLMVars.h"
 #include "app/VLMXConfig.h"
+#include "common/AsciiText.h"
 #include "common/Encoding.h"
 #include "common/FileWrite.h"
 #include "common/FilesTools.h"
@@ -143,9 +146,16 @@ bool TVLMProject::CopyDocument(const TProjectItem& item, const fs::path& outputR
     return true;
 }
 
+void TVLMProject::CopyLayoutFolder(const fs::path& source, const fs::path& target,
+                                  bool recursive) const {
+    CopyFixedFolder(source, target, recursive);
+    if (!TLayoutTexts(CurrentLanguage(), LanguageCode()).FillCopiedFiles(source, target, recursive))
+        throw EExportWriteFailed(WriteFailedMessage(target));
+}
+
 bool TVLMProject::CopyLmsRequest(const fs::path& outputRoot, const LmsFilter& filter) const {
     const fs::path target = outputRoot / "pages" / "lmsrequest";
-    CopyFixedFolder(program_.ProgramDir / "exports" / "lmsrequest", target);
+    CopyLayoutFolder(program_.ProgramDir / "exports" / "lmsrequest", target);
     if (!filter)
         return true;
     const fs::path page = target / "lmsrequest.html";
@@ -177,7 +187,7 @@ bool TVLMProject::WriteLexicon(const fs::path& outputRoot, Progress& progress) c
     if (project_.ExportLexicon != 1)
         return true;
     return ::vlm::WriteLexicon(program_.ProgramDir, course_.CourseDir / "lexicon.ini", outputRoot,
-                               progress);
+                               progress, TLayoutTexts(CurrentLanguage(), LanguageCode()));
 }
 
 fs::path TVLMProject::DesignTemplateFolder(int kind) const {
@@ -191,6 +201,15 @@ fs::path TVLMProject::DesignTemplateFolder(int kind) const {
     default:
         return {};
     }
+}
+
+std::string CourseLanguageCode(const TVLMXConfig& config) {
+    const std::string content = UpperCaseAscii(TrimText(ContentLanguage()));
+    return content.empty() ? UpperCaseAscii(TrimText(config.LanguageCode)) : content;
+}
+
+std::string TVLMProject::LanguageCode() const {
+    return CourseLanguageCode(config_);
 }
 
 std::string TVLMProject::ConfigValue(const std::string& name) const {

@@ -43,6 +43,11 @@ struct TExportPagesReport {
     bool templateMissing = false; // pages were there but the page template was not
 };
 
+// The course's content language ("EN"): the content language of the
+// language file, else the configured language. Texts a learner sees in the
+// layouts, the metadata's language and the report's default profile follow it.
+std::string CourseLanguageCode(const TVLMXConfig& config);
+
 class TVLMProject {
 public:
     // `components` may be null (elements then have no class).
@@ -58,8 +63,13 @@ public:
     // components/api/ and the course's resources/ copied below pages/.
     TExportPagesReport ExportPages(const std::filesystem::path& outputRoot, int templateKind,
                                    const LmsFilter& filter);
-    // exports/lmsrequest/ copied to outputRoot/pages/lmsrequest/, its
-    // lmsrequest.html filtered. False when the filtered page cannot be written.
+    // A layout folder of the program (frame set, request page, lexicon...)
+    // copied as CopyFixedFolder copies, its texts filled in the course's
+    // language (TLayoutTexts). Throws EExportWriteFailed as the copy does.
+    void CopyLayoutFolder(const std::filesystem::path& source, const std::filesystem::path& target,
+                          bool recursive = true) const;
+    // exports/lmsrequest/ copied to outputRoot/pages/lmsrequest/ (a layout
+    // folder), its lmsrequest.html filtered. False when the filtered page cannot be written.
     bool CopyLmsRequest(const std::filesystem::path& outputRoot, const LmsFilter& filter) const;
     // False when the existing file cannot be rewritten.
     bool WriteTreeScript(const std::filesystem::path& file) const;
@@ -75,6 +85,8 @@ public:
     // Kind 0 the program folder, 1 its templates_design_export/, 4
     // user_defined/templates_design_export/; empty for any other kind.
     std::filesystem::path DesignTemplateFolder(int kind) const;
+    // The course's content language (CourseLanguageCode).
+    std::string LanguageCode() const;
     // "defaultTemplatesDesign" and "LanguageLang" (without case); empty otherwise.
     std::string ConfigValue(const std::string& name) const;
 

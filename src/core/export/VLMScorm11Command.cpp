@@ -69,17 +69,18 @@ TExportResult TVLMScorm11Command::Execute(const TScormOptions& options) {
 TExportResult TVLMScorm11Command::Assemble(const fs::path& root, const TScormOptions& options) {
     Progress& progress = env_.progress;
     const fs::path exports = env_.program.ProgramDir / "exports";
-    CopyFixedFolder(exports / "Oracle" / "default", root);
+    project_.CopyLayoutFolder(exports / "Oracle" / "default", root);
     progress.SetPosition(1);
-    CopyFixedFolder(exports / "_common_exports_files" / "default", root);
+    project_.CopyLayoutFolder(exports / "_common_exports_files" / "default", root);
     try {
         if (!project_.WriteLexicon(root, progress))
             return ReportFailure(env_.prompt, WriteFailedMessage(root / "lexicon"));
         progress.SetPosition(2);
         const LmsFilter filter = MakeLmsFilter(kScormLmsScript);
         pages_ = project_.ExportPages(root, 4, filter);
-        TImsManifest manifest(env_.project, env_.course.CourseDir, env_.prompt);
-        manifest.WriteLom(root, root / "lom.xml");
+        TImsManifest manifest(env_.project, env_.course.CourseDir, env_.prompt,
+                              MetadataLanguage(project_.LanguageCode()));
+        manifest.WriteScormLom(root, root / "lom.xml");
         manifest.WriteScormManifest(root, root / "imsmanifest.xml", options.schemaLocation,
                                     options.urlPath);
         if (!project_.CopyLmsRequest(root, filter))
@@ -92,7 +93,7 @@ TExportResult TVLMScorm11Command::Assemble(const fs::path& root, const TScormOpt
     CopyFixedFolder(exports / "Oracle" / "xsd", root, false);
     progress.SetPosition(5);
     if (options.cmiAdapter)
-        CopyFixedFolder(exports / "Oracle" / "CMIAdapter", root / "CMIAdapter");
+        project_.CopyLayoutFolder(exports / "Oracle" / "CMIAdapter", root / "CMIAdapter");
     CopyFixedFolder(exports / "js" / "scorm", root / "pages" / "scorm");
     return TExportResult::Done();
 }

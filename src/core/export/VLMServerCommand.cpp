@@ -41,20 +41,21 @@ TExportResult TVLMServerCommand::Execute(const TServerOptions& options) {
 TExportResult TVLMServerCommand::Assemble(const fs::path& root) {
     Progress& progress = env_.progress;
     const fs::path exports = env_.program.ProgramDir / "exports";
-    CopyFixedFolder(exports / "VLMServer" / "default", root);
+    project_.CopyLayoutFolder(exports / "VLMServer" / "default", root);
     progress.SetPosition(1);
-    CopyFixedFolder(exports / "_common_exports_files" / "default", root);
+    project_.CopyLayoutFolder(exports / "_common_exports_files" / "default", root);
     try {
         if (!project_.WriteLexicon(root, progress))
             return ReportFailure(env_.prompt, WriteFailedMessage(root / "lexicon"));
         progress.SetPosition(2);
         const LmsFilter filter = MakeLmsFilter(exam_ ? kExamLmsScript : kScormLmsScript);
         pages_ = project_.ExportPages(root, exam_ ? 5 : 4, filter);
-        TImsManifest manifest(env_.project, env_.course.CourseDir, env_.prompt);
+        TImsManifest manifest(env_.project, env_.course.CourseDir, env_.prompt,
+                              MetadataLanguage(project_.LanguageCode()));
         manifest.WriteLom(root, root / "lom.xml");
         if (exam_) {
             manifest.WriteExamManifest(root, root / "imsmanifest.xml");
-            TImsManifest::WriteExamTypeFile(root, "imstype.xml");
+            manifest.WriteExamTypeFile(root, "imstype.xml");
         } else {
             manifest.WriteServerManifest(root, root / "imsmanifest.xml");
         }

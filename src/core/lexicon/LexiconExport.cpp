@@ -31,6 +31,14 @@ Lines ReadTemplate(const fs::path& file) {
     return SplitLines(*bytes);
 }
 
+// A template with its texts filled before anything of the course goes in.
+Lines FilledTemplate(const fs::path& file, const TLayoutTexts& texts) {
+    Lines lines = ReadTemplate(file);
+    for (std::string& line : lines)
+        line = texts.Fill(line);
+    return lines;
+}
+
 void WriteLinesOrThrow(const fs::path& file, const Lines& lines) {
     std::string text;
     for (const auto& line : lines)
@@ -39,21 +47,6 @@ void WriteLinesOrThrow(const fs::path& file, const Lines& lines) {
     fs::create_directories(file.parent_path(), ec);
     if (!WriteFileBytes(file, text))
         throw std::runtime_error("Cannot create file \"" + PathToCp1250(file) + "\"");
-}
-
-// A keyword inside the index script's double-quoted strings: a quote or a
-// backslash in a keyword must not end the string or the script.
-std::string ScriptString(const std::string& text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\\' || c == '"')
-            out += '\\';
-        out += c;
-        if (c == '<' && i + 1 < text.size() && text[i + 1] == '/')
-            out += '\\';
-    }
-    return out;
 }
 
 // Longer names are cut or refused by some file systems (255 bytes on most,
@@ -105,23 +98,25 @@ std::string LexiconPageName(const std::string& keyword) {
 }
 
 std::string LexiconIndexEntry(const std::string& keyword) {
-    return "dbAdd(\"" + ScriptString(keyword) + "\", \"keywords/" +
-           ScriptString(LexiconPageName(keyword)) + "\", \"\", 0);\r\n";
+    // A quote or a backslash in a keyword must not end the string or the script.
+    return "dbAdd(\"" + ScriptStringInHtml(keyword) + "\", \"keywords/" +
+           ScriptStringInHtml(LexiconPageName(keyword)) + "\", \"\", 0);\r\n";
 }
 
 bool WriteLexicon(const fs::path& programDir, const fs::path& lexiconFile,
-                  const fs::path& outputRoot, Progress& progress) {
+                  const fs::path& outputRoot, Progress& progress, const TLayoutTexts& texts) {
     const fs::path lexiconDir = outputRoot / "lexicon";
     TDirCopy copier(progress);
-    const bool copied = copier.CopyTree(programDir / "exports" / "lexicon", lexiconDir);
+    const bool copied = copier.CopyTree(programDir / "exports" / "lexicon", lexiconDir) &&
+                        texts.FillCopiedFiles(programDir / "exports" / "lexicon", lexiconDir);
 
     std::error_code ec;
     if (!fs::is_regular_file(lexiconFile, ec))
         return copied;
 
     const fs::path templates = programDir / "exports" / "_common_exports_files" / "lexicon";
-    Lines index = ReadTemplate(templates / "lexicon_tree.html");
-    const Lines content = ReadTemplate(templates / "lexicon_content.html");
+    Lines index = FilledTemplate(templates / "lexicon_tree.html", texts);
+    const Lines content = FilledTemplate(templates / "lexicon_content.html", texts);
 
     Lines entries;
     for (const auto& [keyword, value] : ReadLexiconEntries(lexiconFile)) {

@@ -2,6 +2,8 @@
 // The lexicon export: the program's lexicon files, one page per keyword and
 // the keyword index, written below an output root.
 
+#include "app/LayoutTexts.h"
+
 #include <filesystem>
 #include <string>
 
@@ -19,10 +21,12 @@ std::string LexiconIndexEntry(const std::string& keyword);
 
 // Copies programDir/exports/lexicon/ to outputRoot/lexicon/ and, when the
 // lexicon file exists, writes lexicon/keywords/<page> for every keyword and
-// lexicon/lexicon_tree.html. Throws std::runtime_error when a template
+// lexicon/lexicon_tree.html; the texts of the copied files and of the two
+// templates are filled from `texts`. Throws std::runtime_error when a template
 // cannot be read or a page cannot be written; returns false when a file of
 // the copied folder could not be copied.
 bool WriteLexicon(const std::filesystem::path& programDir, const std::filesystem::path& lexiconFile,
-                  const std::filesystem::path& outputRoot, Progress& progress);
+                  const std::filesystem::path& outputRoot, Progress& progress,
+                  const TLayoutTexts& texts);
 
 } // namespace vlm

@@ -7,7 +7,9 @@
 #include "app/VLMXConfig.h"
 #include "common/CopyDirUnit.h"
 #include "common/Encoding.h"
+#include "common/FilesTools.h"
 #include "common/Progress.h"
+#include "project/CourseStructure.h"
 
 #include <set>
 #include <stdexcept>
@@ -62,6 +64,7 @@ void TCourseLifecycle::OpenResources() {
     } catch (const std::exception&) {
         Resources.Clear();
     }
+    RenamedResources = RenameFilesCp1250CannotName(Paths.CourseResourcesDir);
     Resources.Refresh(Paths.CourseResourcesDir, progress_);
     try {
         Resources.Save(Paths.CourseDir / kResourcesFile);
@@ -81,6 +84,24 @@ void TCourseLifecycle::RemoveKilledSaves(const fs::path& file) const {
         RemoveStaleTemporaries(Paths.PageDir(item->Id), kAge);
 }
 
+void TCourseLifecycle::KeepRepairBackup() {
+    if (!repairPending_)
+        return;
+    repairPending_ = false;
+    const fs::path file = Project.FileName;
+    // "x.vlmproject.bak", or ".bak2", ".bak3"...: an older backup stays.
+    std::error_code ec;
+    for (int n = 1; n < 1000; ++n) {
+        fs::path backup = file;
+        backup += n == 1 ? ".bak" : ".bak" + std::to_string(n);
+        if (fs::exists(backup, ec))
+            continue;
+        if (!CopyFileWhole(file, backup, false))
+            RepairBackup = backup;
+        return;
+    }
+}
+
 void TCourseLifecycle::OpenCourse(const fs::path& file) {
     if (CourseOpen)
         CloseCourse();
@@ -88,6 +109,8 @@ void TCourseLifecycle::OpenCourse(const fs::path& file) {
     Tree.Paths = Paths;
     try {
         Project.LoadFromFile(file);
+        RepairBackup.clear();
+        repairPending_ = !FindStructureProblems(Project).empty() || HasCutLastItem(file);
         RemoveKilledSaves(file);
         OpenResources();
         Tree.IdCounter = Project.MaxItemId();
@@ -109,6 +132,7 @@ void TCourseLifecycle::WriteCurrentFile() {
     if (Hooks.savePendingPage)
         Hooks.savePendingPage();
     Tree.SyncToProject(Project);
+    KeepRepairBackup();
     Project.SaveToFile(Project.FileName, false);
     CourseSaved = true;
 }

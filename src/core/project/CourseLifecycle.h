@@ -10,11 +10,13 @@
 #include "project/Project.h"
 #include "project/ProjectTemplates.h"
 #include "resources/Resources.h"
+#include "resources/ResourcesNewName.h"
 
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 #include <vector>
 
 namespace vlm {
@@ -64,12 +66,23 @@ public:
     bool CourseOpen = false;
     bool CourseSaved = true;
     std::string Caption = kApplicationTitle;
+    // The copy of the project file kept when the course, opened from a file
+    // the tree had to repair (items it leaves out, no root, page numbers used
+    // twice, a cut last item), was first written over that file; empty
+    // while nothing was written or nothing needed repair.
+    std::filesystem::path RepairBackup;
+    // The files of the resources folder the last opening renamed because
+    // cp1250 cannot hold their names (they would be registered under names
+    // that name no file).
+    std::vector<TRenamedResource> RenamedResources;
 
     // LangText("SFileFiltersProject") + "|*.vlmproject;*.prj".
     static std::string ProjectFilter();
 
     // Closes the open course, then opens the file. A missing or malformed
-    // file is reported and throws Abort; no course is open then.
+    // file is reported and throws Abort; no course is open then. A file the
+    // tree must repair is copied to RepairBackup before the course is first
+    // written over it.
     void OpenCourse(const std::filesystem::path& file);
     // Writes the course when force is set and the tree has nodes. A failed
     // write offers Save As, which asks for a new file first; true when the
@@ -94,6 +107,8 @@ private:
     bool RecoverFailedSave();
     void SaveAsTo(const std::filesystem::path& file);
     void OpenResources();
+    void KeepRepairBackup();
+    bool repairPending_ = false; // opened from a file the tree repaired; no backup yet
     // Temporary files of saves that a kill stopped halfway.
     void RemoveKilledSaves(const std::filesystem::path& file) const;
     void CourseTreeChanged(const TCourseTreeChange& change) override;

@@ -1,5 +1,6 @@
 #include "render/PageOutputs.h"
 
+#include "app/IniLang.h"
 #include "app/VLMVars.h"
 #include "common/Encoding.h"
 #include "lexicon/LexiconExport.h"
@@ -39,7 +40,7 @@ fs::path WritePreviewWindowPage(const TPageOutputContext& context, const fs::pat
     Save(t, out);
     if (context.course.exportLexicon == 1)
         WriteLexicon(context.paths.ProgramDir, context.course.lexiconFile, context.courseTempDir,
-                     progress);
+                     progress, TLayoutTexts(CurrentLanguage(), ContentLanguage()));
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vlm {
 
@@ -22,5 +23,18 @@ std::string ProposeResourceNewName(const std::filesystem::path& folder, const st
 // none when the normalised name is not a file name ("", "." or "..").
 std::optional<std::filesystem::path> ResourceImportTarget(const std::filesystem::path& folder,
                                                           const std::string& name);
+
+// A file of the resources folder renamed because cp1250 cannot hold its name.
+struct TRenamedResource {
+    std::filesystem::path from; // the file as it was found
+    std::string to;             // its new name (cp1250, ASCII in fact)
+};
+
+// Renames every file of `folder` whose name cp1250 cannot hold (such a file
+// would be registered under a name with "?" that names no file) to the name
+// an import gives it: letters with diacritics made plain, other characters
+// "_", a number added when the name is taken. Files that cannot be renamed
+// stay as they are and are not listed.
+std::vector<TRenamedResource> RenameFilesCp1250CannotName(const std::filesystem::path& folder);
 
 } // namespace vlm

@@ -242,9 +242,12 @@ TEST(LangFileData, LanguageCodesAndFormatsPerLanguage) {
     }
 }
 
+// Sections of texts that are not windows: the export layouts' and the command line's help.
+const std::set<std::string> kTextSections = {"ExportLayout", "vellumar-cli"};
+
 TEST(LangFileData, WindowSectionsTranslateEveryLanguage) {
     for (const std::string& section : LangFile().Sections()) {
-        if (section == "Misc")
+        if (section == "Misc" || kTextSections.count(section))
             continue;
         for (const auto& [key, value] : LangFile().SectionValues(section)) {
             EXPECT_EQ(key.rfind(section + ".", 0), 0u) << key;
@@ -253,4 +256,43 @@ TEST(LangFileData, WindowSectionsTranslateEveryLanguage) {
         }
     }
     EXPECT_TRUE(LangFile().ValueExists("frmMain", "frmMain.actExportScorm.Caption"));
+}
+
+// Every text a layout of the exports asks for ("*[text:KEY]*") is there in
+// every language, and every text of the section is asked for.
+TEST(LangFileData, ExportLayoutTextsAreThereInEveryLanguage) {
+    std::set<std::string> asked;
+    const std::regex macro(R"(\*\[text:([A-Z_]+)\]\*)");
+    for (const auto& entry : fs::recursive_directory_iterator(kDataDir / "exports")) {
+        const std::string ext = entry.path().extension().string();
+        if (!entry.is_regular_file() || (ext != ".html" && ext != ".js"))
+            continue;
+        const std::string text = ReadAll(entry.path());
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), macro);
+             it != std::sregex_iterator(); ++it)
+            asked.insert((*it)[1]);
+    }
+    EXPECT_GE(asked.size(), 15u);
+    std::set<std::string> given;
+    for (const auto& [key, value] : LangFile().SectionValues("ExportLayout")) {
+        given.insert(key);
+        for (int i = 0; i < kLanguages; ++i) {
+            const std::string text = SelectLanguageVariant(value, i);
+            EXPECT_FALSE(text.empty()) << key << " " << i;
+            // HTML text: no markup, no quote that would end an attribute.
+            EXPECT_EQ(text.find_first_of("<>\""), std::string::npos) << key << " " << i;
+        }
+    }
+    EXPECT_EQ(asked, given);
+}
+
+// The command line's help has a text in every language for every key.
+TEST(LangFileData, CommandLineHelpInEveryLanguage) {
+    int keys = 0;
+    for (const auto& [key, value] : LangFile().SectionValues("vellumar-cli")) {
+        ++keys;
+        for (int i = 0; i < kLanguages; ++i)
+            EXPECT_FALSE(SelectLanguageVariant(value, i).empty()) << key << " " << i;
+    }
+    EXPECT_GE(keys, 40);
 }

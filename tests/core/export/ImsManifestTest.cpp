@@ -11,6 +11,7 @@
 #include "page/janXMLTree.h"
 
 #include <cstdlib>
+#include <regex>
 
 namespace vlm::test {
 namespace {
@@ -22,20 +23,23 @@ struct GeneratedFiles {
     FixtureCourse course;
     ScratchFolder out;
 
-    void Generate() {
-        TImsManifest manifest(course.project, course.paths.CourseDir, course.prompt);
+    void Generate(const std::string& language = "pl") {
+        TImsManifest manifest(course.project, course.paths.CourseDir, course.prompt, language);
         for (const char* variant : {"server", "exam", "scorm"}) {
             const fs::path root = out / variant;
             fs::create_directories(root / "pages" / "p00002");
             WriteFileBytes(root / "pages" / "p00002" / "_page.html",
                            "<html>\r\n<!-- element:answer //-->\r\nsecret\r\n"
                            "<!-- /element:answer //-->\r\n</html>\r\n");
-            manifest.WriteLom(root, root / "lom.xml");
+            if (std::string(variant) == "scorm")
+                manifest.WriteScormLom(root, root / "lom.xml");
+            else
+                manifest.WriteLom(root, root / "lom.xml");
             if (std::string(variant) == "server")
                 manifest.WriteServerManifest(root, root / "imsmanifest.xml");
             else if (std::string(variant) == "exam") {
                 manifest.WriteExamManifest(root, root / "imsmanifest.xml");
-                TImsManifest::WriteExamTypeFile(root, "imstype.xml");
+                manifest.WriteExamTypeFile(root, "imstype.xml");
             } else
                 manifest.WriteScormManifest(root, root / "imsmanifest.xml",
                                             std::string(kNsImsCp) +
@@ -55,9 +59,10 @@ void ExpectGolden(const fs::path& actual, const std::string& name) {
     }
     const std::string bytes = FileBytes(actual);
     ASSERT_FALSE(bytes.empty()) << actual;
+    const bool utf16 = bytes.starts_with("\xFF\xFE");
     EXPECT_TRUE(bytes == FileBytes(expected))
         << name << " differs from the expected file; actual text:\n"
-        << Utf16ToCp1250(bytes);
+        << (utf16 ? Utf16ToCp1250(bytes) : bytes);
 }
 
 TEST(UnicodeTextTest, ByteOrderMarkUtf16AndFinalEmptyLine) {
@@ -89,6 +94,7 @@ TEST(ImsManifestTest, FixtureCourseFilesAreExact) {
     ExpectGolden(files.out / "server" / "imsmanifest.xml", "imsmanifest_server.xml");
     ExpectGolden(files.out / "exam" / "imsmanifest.xml", "imsmanifest_exam.xml");
     ExpectGolden(files.out / "scorm" / "imsmanifest.xml", "imsmanifest_scorm.xml");
+    ExpectGolden(files.out / "scorm" / "lom.xml", "lom_scorm.xml");
     ExpectGolden(files.out / "exam" / "imstype.xml", "imstype.xml");
     ExpectGolden(files.out / "server" / "pages" / "p00002" / "_page.xml", "p00002_page.xml");
     ExpectGolden(files.out / "server" / "pages" / "p00004" / "_page.xml", "p00004_page.xml");
@@ -151,16 +157,6 @@ fs::path WriteWrapperSchema(const ScratchFolder& dir) {
     return dir / "wrapper.xsd";
 }
 
-// The manifest as UTF-8 with a matching declaration, for the schema check.
-fs::path Utf8Copy(const fs::path& file, const ScratchFolder& dir, const std::string& name) {
-    std::string text = Cp1250ToUtf8(Utf16ToCp1250(FileBytes(file)));
-    const std::size_t at = text.find("encoding=\"UTF-16\"");
-    if (at != std::string::npos && at < text.find('\n'))
-        text.replace(at, std::string("encoding=\"UTF-16\"").size(), "encoding=\"UTF-8\"");
-    WriteFileBytes(dir / name, text);
-    return dir / name;
-}
-
 TEST(ImsManifestTest, ScormManifestsValidateAndEveryFileIsWellFormed) {
     if (!HasProgram("xmllint"))
         GTEST_SKIP() << "xmllint is not installed";
@@ -172,29 +168,151 @@ TEST(ImsManifestTest, ScormManifestsValidateAndEveryFileIsWellFormed) {
         return RunCommand("xmllint --nonet --noout --schema '" + schema.string() + "' '" +
                           xml.string() + "' >/dev/null 2>&1") == 0;
     };
-    EXPECT_TRUE(validates(Utf8Copy(files.out / "scorm" / "imsmanifest.xml", check, "a.xml")));
+    EXPECT_TRUE(validates(files.out / "scorm" / "imsmanifest.xml"));
     // With the default schema location too, and for a course of one undefined item.
-    TImsManifest manifest(files.course.project, files.course.paths.CourseDir, files.course.prompt);
-    manifest.WriteScormManifest(check.path(), check / "b16.xml", DefaultSchemaLocation(), "");
-    EXPECT_TRUE(validates(Utf8Copy(check / "b16.xml", check, "b.xml")));
+    TImsManifest manifest(files.course.project, files.course.paths.CourseDir, files.course.prompt,
+                          "en");
+    manifest.WriteScormManifest(check.path(), check / "b.xml", DefaultSchemaLocation(), "");
+    EXPECT_TRUE(validates(check / "b.xml"));
     FakeUserPrompt prompt;
     TProject single(prompt);
+    single.Title = "Only & <one> \"quoted\" \x85";
     TProjectItem& only = single.AddItem();
     only = {"Only", 1, 1, 0, true, "", "id_1_1", ptNone};
-    TImsManifest(single, check.path(), prompt)
-        .WriteScormManifest(check.path(), check / "c16.xml", DefaultSchemaLocation(), "");
-    EXPECT_TRUE(validates(Utf8Copy(check / "c16.xml", check, "c.xml")));
+    TImsManifest(single, check.path(), prompt, "en")
+        .WriteScormManifest(check.path(), check / "c.xml", DefaultSchemaLocation(), "");
+    EXPECT_TRUE(validates(check / "c.xml"));
     // The check itself rejects a manifest broken on purpose.
     WriteFileBytes(check / "bad.xml", "<manifest xmlns=\"" + std::string(kNsImsCp) + "\"/>");
     EXPECT_FALSE(validates(check / "bad.xml"));
-    // Every file, as written in UTF-16, parses.
+    // Every file, as written in UTF-16 or UTF-8, parses.
     for (const char* file :
          {"server/imsmanifest.xml", "exam/imsmanifest.xml", "exam/imstype.xml", "server/lom.xml",
-          "server/pages/p00002/_page.xml", "exam/pages/p00004/_page.xml", "scorm/imsmanifest.xml"})
+          "server/pages/p00002/_page.xml", "exam/pages/p00004/_page.xml", "scorm/imsmanifest.xml",
+          "scorm/lom.xml"})
         EXPECT_EQ(RunCommand("xmllint --nonet --noout '" + (files.out / file).string() +
                              "' >/dev/null 2>&1"),
                   0)
             << file;
+}
+
+TEST(ManifestTextTest, LmsTextEscapesOnlyWhatXmlNeeds) {
+    const struct {
+        std::string in, out;
+    } cases[] = {
+        {"Fish & Chips", "Fish &amp; Chips"},
+        {"a < b > c", "a &lt; b > c"},
+        {"\"quoted\" 'single'", "\"quoted\" 'single'"},
+        {"Dots\x85", "Dots\x85"}, // the ellipsis stays a character
+        {"x]]>y", "x]]&gt;y"},
+        {"tab\tbell\x07", "tab\tbell "},
+        {"R&amp;D", "R&amp;amp;D"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(XmlText(c.in), c.out) << c.in;
+    EXPECT_EQ(XmlAttribute("a\"<&\x01"), "a&quot;&lt;&amp; ");
+    EXPECT_EQ(MetadataLanguage("EN"), "en");
+    EXPECT_EQ(MetadataLanguage(""), "pl");
+}
+
+// The SCORM package's files are UTF-8 without a byte-order mark and say so;
+// the server and exam packages keep UTF-16; the organization has the course's title.
+TEST(ImsManifestTest, ScormFilesAreUtf8OthersUtf16) {
+    GeneratedFiles files;
+    files.Generate();
+    const std::string manifest = FileBytes(files.out / "scorm" / "imsmanifest.xml");
+    EXPECT_TRUE(manifest.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n")) << manifest;
+    EXPECT_NE(manifest.find("<organization identifier=\"t001\">\r\n\t\t\t<title>" +
+                            Cp1250ToUtf8(XmlText(files.course.project.Title)) +
+                            "</title>\r\n\t\t\t<item "),
+              std::string::npos)
+        << manifest.substr(0, 800);
+    const std::string lom = FileBytes(files.out / "scorm" / "lom.xml");
+    EXPECT_TRUE(lom.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<lom>")) << lom;
+    for (const char* file : {"server/imsmanifest.xml", "server/lom.xml", "exam/imsmanifest.xml",
+                             "exam/imstype.xml", "server/pages/p00002/_page.xml"})
+        EXPECT_TRUE(FileBytes(files.out / file).starts_with("\xFF\xFE")) << file;
+}
+
+// Every "xml:lang" and "<language>" of the metadata is the course's language.
+TEST(ImsManifestTest, MetadataSpeaksTheContentLanguage) {
+    GeneratedFiles files;
+    files.Generate("en");
+    for (const char* file : {"scorm/lom.xml", "server/lom.xml", "exam/imstype.xml",
+                             "server/pages/p00002/_page.xml", "exam/pages/p00004/_page.xml"}) {
+        std::string text = FileBytes(files.out / file);
+        if (text.starts_with("\xFF\xFE"))
+            text = Utf16ToCp1250(text);
+        EXPECT_EQ(text.find("\"pl\""), std::string::npos) << file << "\n" << text;
+        EXPECT_EQ(text.find(">pl<"), std::string::npos) << file;
+        EXPECT_NE(text.find("<language>en</language>"), std::string::npos) << file;
+    }
+    EXPECT_NE(FileBytes(files.out / "scorm" / "lom.xml").find("xml:lang=\"en\""),
+              std::string::npos);
+}
+
+// The text of an XPath expression over a file, as xmllint prints it (UTF-8).
+std::string XPathText(const fs::path& file, const std::string& expression,
+                      const ScratchFolder& dir) {
+    const fs::path out = dir / "xpath.txt";
+    RunCommand("xmllint --nonet --xpath \"" + expression + "\" '" + file.string() + "' > '" +
+               out.string() + "' 2>/dev/null");
+    std::string text = FileBytes(out);
+    if (text.ends_with('\n'))
+        text.pop_back();
+    return text;
+}
+
+// Moodle's SCORM upload turns every "&" that does not start a named entity
+// into "&amp;" before it parses the manifest. The titles and the launch
+// addresses of the UTF-8 manifest come through that unchanged.
+TEST(ImsManifestTest, TitlesAndAddressesSurviveMoodlesAmpersandRewrite) {
+    if (!HasProgram("xmllint"))
+        GTEST_SKIP() << "xmllint is not installed";
+    ScratchFolder dir;
+    FakeUserPrompt prompt;
+    TProject project(prompt);
+    project.Title = "Fish & Chips <Ltd> \"best\" \x85";
+    const std::vector<std::string> names = {
+        "Q&A",      "x < y > z", "\"Quoted\" 'single'", "Dots\x85", "R&amp;D", "\xA3\xF3d\x9F",
+        "a]]>b",    "Link"};
+    int position = 1;
+    TProjectItem& root = project.AddItem();
+    root = {project.Title, 1, 1, 0, false, "", "id_1_1", ptNone};
+    for (const std::string& name : names) {
+        ++position;
+        TProjectItem& item = project.AddItem();
+        const bool link = name == "Link";
+        item = {name,
+                position,
+                position,
+                1,
+                true,
+                link ? "http://example.org/a?b=1&c=2" : "",
+                "id_" + std::to_string(position) + "_1",
+                link ? ptURLLink : ptNone};
+    }
+    TImsManifest(project, dir.path(), prompt, "en")
+        .WriteScormManifest(dir.path(), dir / "imsmanifest.xml", DefaultSchemaLocation(), "");
+    std::string text = FileBytes(dir / "imsmanifest.xml");
+    text = std::regex_replace(text, std::regex("&(?!\\w{2,6};)"), "&amp;");
+    WriteFileBytes(dir / "moodle.xml", text);
+
+    const std::string title = "*[local-name()='title']";
+    EXPECT_EQ(XPathText(dir / "moodle.xml", "string(//*[local-name()='organization']/" + title + ")",
+                        dir),
+              Cp1250ToUtf8(project.Title));
+    for (std::size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(XPathText(dir / "moodle.xml",
+                            "string(//*[local-name()='item'][@identifier='id_" +
+                                std::to_string(i + 2) + "_1']/" + title + ")",
+                            dir),
+                  Cp1250ToUtf8(names[i]))
+            << names[i];
+    EXPECT_EQ(XPathText(dir / "moodle.xml",
+                        "string(//*[local-name()='resource'][last()]/@href)", dir),
+              "pages/lmsrequest/lmsrequest.html?type=http&src=http%3A%2F%2Fexample.org%2Fa%3Fb%3D1%"
+              "26c%3D2");
 }
 
 // A small course built in memory: root, then the given items.
@@ -223,7 +341,7 @@ struct MemoryCourse {
                                                  "</document>\r\n");
     }
     std::string Manifest(TManifestVariant variant) {
-        TImsManifest manifest(project, dir.path(), prompt);
+        TImsManifest manifest(project, dir.path(), prompt, "pl");
         std::string text;
         for (const std::string& line : manifest.ManifestLines(variant, "LOC"))
             text += line + "\n";
@@ -266,7 +384,7 @@ TEST(ImsManifestTest, ResourceReferencesStayUniqueWhenTheJoinedNumbersCollide) {
     c.Add("Root", 1, 0, ptNone);
     for (int position = 2; position <= 213; ++position)
         c.Add("P" + std::to_string(position), position, position == 13 ? 12 : 1, ptNone);
-    TImsManifest manifest(c.project, c.dir.path(), c.prompt);
+    TImsManifest manifest(c.project, c.dir.path(), c.prompt, "pl");
     EXPECT_EQ(manifest.Ref(*c.project.FindByPosition(1)), "r01");
     EXPECT_EQ(manifest.Ref(*c.project.FindByPosition(13)), "r1213");
     EXPECT_EQ(manifest.Ref(*c.project.FindByPosition(213)), "r1_213");
@@ -326,7 +444,7 @@ TEST(ImsManifestTest, CraftedValuesLeaveEveryManifestWellFormed) {
     c.Page(1, "type=\"Exercise\" masteryScore=\"1\"");
     for (TManifestVariant variant :
          {TManifestVariant::Scorm, TManifestVariant::Server, TManifestVariant::Exam}) {
-        TImsManifest manifest(c.project, c.dir.path(), c.prompt);
+        TImsManifest manifest(c.project, c.dir.path(), c.prompt, "pl");
         std::string text;
         for (const std::string& line : manifest.ManifestLines(variant, "a\" b='<c>'"))
             text += line + "\n";
@@ -348,7 +466,7 @@ TEST(ImsManifestTest, AVeryDeepTreeIsWrittenWhole) {
     constexpr int kDepth = 30000;
     for (int position = 1; position <= kDepth; ++position)
         c.Add("P", position, position - 1, ptNone);
-    TImsManifest manifest(c.project, c.dir.path(), c.prompt);
+    TImsManifest manifest(c.project, c.dir.path(), c.prompt, "pl");
     const StringList lines = manifest.ManifestLines(TManifestVariant::Scorm, "LOC");
     std::size_t opened = 0, closed = 0, longest = 0;
     for (const std::string& line : lines) {

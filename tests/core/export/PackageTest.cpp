@@ -209,9 +209,12 @@ TEST(PackageTest, ScormPackageHoldsTheTreeAndNoWorkingFolderRemains) {
         EXPECT_NE(name.rfind("CMIAdapter", 0), 0u) << name;
         EXPECT_EQ(name.find("_page.xml"), std::string::npos) << name;
     }
-    EXPECT_EQ(entries.at("imsmanifest.xml").data.substr(0, 2), "\xFF\xFE");
-    EXPECT_NE(Utf16ToCp1250(entries.at("imsmanifest.xml").data).find("ims_cp_rootv1p1.xsd"),
-              std::string::npos);
+    // UTF-8 for the LMSs, the manifest and lom.xml alike.
+    EXPECT_TRUE(entries.at("imsmanifest.xml").data.starts_with(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_TRUE(entries.at("lom.xml").data.starts_with(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_NE(entries.at("imsmanifest.xml").data.find("ims_cp_rootv1p1.xsd"), std::string::npos);
     const std::string page = entries.at("pages/p00002/_page.html").data;
     EXPECT_EQ(page.find("jscript:LMSManager"), std::string::npos);
     EXPECT_EQ(run.progress.log,
@@ -268,6 +271,10 @@ TEST(PackageTest, ServerAndExamPackages) {
     EXPECT_NE(server.at("pages/p00002/_page.html").data.find("lmsSCORM.js"), std::string::npos);
     EXPECT_NE(Utf16ToCp1250(exam.at("imsmanifest.xml").data).find("encoding=\"UTF-8\""),
               std::string::npos);
+    // The server and exam packages keep their UTF-16 files.
+    for (const auto* entries : {&server, &exam})
+        for (const char* name : {"imsmanifest.xml", "lom.xml", "pages/p00002/_page.xml"})
+            EXPECT_EQ(entries->at(name).data.substr(0, 2), "\xFF\xFE") << name;
     EXPECT_EQ(run.progress.log.back(), "close");
 }
 

@@ -73,7 +73,7 @@ TEST(ScenarioReportTest, BlocksMacrosAndNumbering) {
         "\n"
         // The lists run together on the marker's line; input1 has an empty
         // answer, so its element block is printed without properties.
-        "[input]<><correctAnswer=ala ma&kota>[page]<links=Kodeks||Ustawa &amp; akty||"
+        "[input]<><correctAnswer=ala ma&kota>[page]<links=Kodeks||Ustawa & akty||"
         "http://example.org/?a=1&b=2||1#|#Regulamin||wewn\xEAtrzny||regulamin.pdf||2>\n"
         "\\par}\n"
         "{\\pard 3 Rozdzia\xB3 <1> | Kurs BHP & ochrona/Rozdzia\xB3 <1> " +
@@ -153,8 +153,32 @@ TEST(ScenarioReportTest, MissingTemplatesLeaveTheirPartsEmpty) {
               std::string::npos);
 }
 
+// Names and texts in the RTF document: entities decoded, RTF's own
+// characters escaped, what cp1250 cannot hold as a Unicode escape.
+TEST(ScenarioReportTest, TextsAreEscapedForRtf) {
+    const struct {
+        std::string in, out;
+    } cases[] = {
+        {"plain", "plain"},
+        {"a{b}c\\d", "a\\{b\\}c\\\\d"},
+        {"unbalanced {", "unbalanced \\{"},
+        {"Cours &#224; la carte", "Cours \\u224? la carte"},
+        {"&#xE0;&#XE0;", "\\u224?\\u224?"},
+        {"caf&#233;", "caf\xE9"},                // in cp1250: the byte itself
+        {"R&amp;D &lt;x&gt; &quot;q&quot;", "R&D <x> \"q\""},
+        {"&#123;&#125;&#92;", "\\{\\}\\\\"},     // decoded, then escaped
+        {"&#26085;&#26412;", "\\u26085?\\u26412?"}, // Japanese
+        {"&#40960;", "\\u-24576?"},               // above 32767: signed
+        {"&#128512;", "\\u-10179?\\u-8704?"},     // outside the basic plane
+        {"a & b; &unknown; &#;", "a & b; &unknown; &#;"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RtfText(c.in), c.out) << c.in;
+}
+
 TEST(ScenarioReportTest, PathsAndPictureField) {
     EXPECT_EQ(RtfPath("C:\\Kursy\\"), "C:\\\\Kursy\\\\");
+    EXPECT_EQ(RtfPath("C:\\{a}"), "C:\\\\\\{a\\}");
     EXPECT_EQ(RtfPath("/a/b"), "\\\\a\\\\b");
     EXPECT_EQ(ScreenshotField(0), "\\par }{\\field{\\*\\fldinst {\\f1  INCLUDEPICTURE "
                                   "\"images/0.jpg\" \\\\* MERGEFORMAT \\\\d }}{\\fldrslt {\\f1 }}}"

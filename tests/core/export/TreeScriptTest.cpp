@@ -72,3 +72,28 @@ TEST(TreeScript, MissingFileStaysMissingAndFileWithoutMarkerIsUnchanged) {
     EXPECT_TRUE(WriteTreeScriptFile(plain, TreeScriptLines(c.project)));
     EXPECT_EQ(ReadText(plain), "no marker here, a long old text");
 }
+
+// Titles stand in JavaScript strings inside the page's script block: a
+// backslash, a quote, "</script>", "<!--" or a line break ends neither.
+TEST(TreeScript, TitlesAreEscapedForAScriptStringInHtml) {
+    const struct {
+        std::string name, title;
+    } cases[] = {
+        {"Ends with \\", "Ends with \\\\"},
+        {"a\\\"b", "a\\\\\\\"b"},
+        {"x</script><script>alert(1)</script>", "x<\\/script><script>alert(1)<\\/script>"},
+        {"<!-- hidden", "<\\!-- hidden"},
+        {"two\r\nlines", "two\\r\\nlines"},
+        {"  plain  ", "plain"},
+    };
+    for (const auto& c : cases) {
+        ExportCourse course("tree_escape");
+        course.Add("Course", 1, 1, 0, ptContent);
+        course.Add(c.name, 2, 2, 1, ptContent);
+        const std::vector<std::string> lines = TreeScriptLines(course.project);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0], "addTreePage(false,\"" + c.title +
+                                "\",\"pages/p00002/_page.html\",0, \"\", 2, 0, 0);")
+            << c.name;
+    }
+}

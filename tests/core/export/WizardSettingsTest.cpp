@@ -99,7 +99,7 @@ TEST(WizardSettings, AiccRestoresItsChoicesAndLeoLocksMultiSco) {
     auto fresh = TAiccWizard::Open(store, {"A", "Orvanta - standard"}, "Orvanta - standard",
                                    "/docs", profiles);
     EXPECT_EQ(fresh.options.designTemplate, "Orvanta - standard");
-    EXPECT_TRUE(fresh.options.multiSCO); // "LastMultiSCO" defaults to "true"
+    EXPECT_FALSE(fresh.options.multiSCO); // no "LastMultiSCO": unchecked
     EXPECT_EQ(fresh.options.destination, "/docs");
     fresh.options.destination = "/out/a1 ";
     fresh.options.url = "http://lms/x";

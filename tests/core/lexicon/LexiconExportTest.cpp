@@ -31,6 +31,8 @@ protected:
     test::TempFolder tmp;
     const fs::path out = tmp.path();
     test::RecordingProgress progress;
+    const TLanguage language; // no language file: texts are empty
+    const TLayoutTexts texts{language, "EN"};
 };
 } // namespace
 
@@ -95,7 +97,7 @@ TEST(LexiconPages, IndexEntryKeepsTheKeywordAsTyped) {
 
 TEST_F(LexiconExport, WritesTheKeywordPagesAndTheIndexByteForByte) {
     ASSERT_TRUE(
-        WriteLexicon(kFixtures / "program", kFixtures / "course" / "lexicon.ini", out, progress));
+        WriteLexicon(kFixtures / "program", kFixtures / "course" / "lexicon.ini", out, progress, texts));
     EXPECT_EQ(Tree(out), Tree(kFixtures / "expected" / "export"));
     EXPECT_FALSE(progress.log.empty()); // the folder copy shows its progress
 }
@@ -109,7 +111,7 @@ TEST_F(LexiconExport, KeywordsNoFileCanBeNamedAfterStillGetTheirPages) {
     const fs::path lexicon = out / "lexicon.ini";
     ASSERT_TRUE(WriteFileBytes(lexicon, ini));
 
-    ASSERT_TRUE(WriteLexicon(kFixtures / "program", lexicon, out / "export", progress));
+    ASSERT_TRUE(WriteLexicon(kFixtures / "program", lexicon, out / "export", progress, texts));
     const std::string index = ReadFileBytes(out / "export/lexicon/lexicon_tree.html").value();
     for (const auto& k : keywords) {
         const std::string page = LexiconPageName(k);
@@ -121,7 +123,7 @@ TEST_F(LexiconExport, KeywordsNoFileCanBeNamedAfterStillGetTheirPages) {
 
 TEST_F(LexiconExport, WithoutALexiconFileOnlyTheProgramFilesAreCopied) {
     ASSERT_TRUE(
-        WriteLexicon(kFixtures / "program", kFixtures / "course" / "missing.ini", out, progress));
+        WriteLexicon(kFixtures / "program", kFixtures / "course" / "missing.ini", out, progress, texts));
     std::map<std::string, std::string> expected;
     for (const auto& [name, bytes] : Tree(kFixtures / "program" / "exports" / "lexicon"))
         expected["lexicon/" + name] = bytes;
@@ -133,6 +135,6 @@ TEST_F(LexiconExport, AMissingTemplateEndsTheExportWithAnError) {
     const fs::path program = out / "program";
     fs::create_directories(program / "exports" / "lexicon");
     EXPECT_THROW(
-        WriteLexicon(program, kFixtures / "course" / "lexicon.ini", out / "target", progress),
+        WriteLexicon(program, kFixtures / "course" / "lexicon.ini", out / "target", progress, texts),
         std::runtime_error);
 }

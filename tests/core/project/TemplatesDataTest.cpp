@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -183,13 +184,16 @@ std::vector<fs::path> ReportProfiles() {
 TEST(TemplatesData, ReportProfilesHoldEveryMarkerAndMacro) {
     const std::vector<fs::path> profiles = ReportProfiles();
     ASSERT_GE(profiles.size(), 2u);
-    int defaults = 0;
+    // One default profile per report language, which a course in that language gets.
+    std::map<std::string, int> defaults;
     for (const fs::path& folder : profiles) {
         TjanXMLTree info;
         LoadWriterLayout(folder / "info.xml", info);
         const TjanXMLNode* node = info.FindDescendant("info");
         ASSERT_NE(node, nullptr) << folder;
-        defaults += node->GetAttributeText("default") == "true";
+        const std::string language = node->GetAttributeText("language");
+        EXPECT_EQ(language, folder.filename().string()) << folder;
+        defaults[language] += node->GetAttributeText("default") == "true";
         std::set<std::string> languages;
         for (const auto& child : node->Children())
             if (child->Name() == "caption" && !child->Text().empty())
@@ -231,5 +235,5 @@ TEST(TemplatesData, ReportProfilesHoldEveryMarkerAndMacro) {
             }
         }
     }
-    EXPECT_EQ(defaults, 1);
+    EXPECT_EQ(defaults, (std::map<std::string, int>{{"DE", 1}, {"EN", 1}, {"FR", 1}, {"PL", 1}}));
 }

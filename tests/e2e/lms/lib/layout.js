@@ -21,13 +21,30 @@ const FILTERS = {
 };
 const PLACEHOLDER = '<!-- jscript:LMSManager //-->';
 
+// The layout texts of the language file (section ExportLayout), "*[text:KEY]*"
+// filled as the program fills them; these courses are Polish (variant 0).
+const LAYOUT_TEXTS = (() => {
+  const lines = fs.readFileSync(path.join(DATA, 'configuration', 'lang', 'lang.lang'), 'latin1').split(/\r?\n/);
+  const texts = {};
+  let inSection = false;
+  for (const line of lines) {
+    if (/^\[.*\]$/.test(line)) { inSection = line === '[ExportLayout]'; continue; }
+    const eq = line.indexOf('=');
+    if (inSection && eq > 0) texts[line.slice(0, eq)] = line.slice(eq + 1).split('#|#')[0];
+  }
+  return texts;
+})();
+const fillTexts = (bytes) => bytes.replace(/\*\[text:([^\]]*)\]\*/g, (m, key) => LAYOUT_TEXTS[key] || '');
+
 function copyFolder(src, dst, recursive = true) {
   fs.mkdirSync(dst, { recursive: true });
   if (!fs.existsSync(src)) return;
   for (const e of fs.readdirSync(src, { withFileTypes: true })) {
     const s = path.join(src, e.name);
     const d = path.join(dst, e.name);
-    if (e.isDirectory()) { if (recursive) copyFolder(s, d, true); } else fs.copyFileSync(s, d);
+    if (e.isDirectory()) { if (recursive) copyFolder(s, d, true); } else if (/\.(html?|js)$/i.test(e.name)) {
+      fs.writeFileSync(d, Buffer.from(fillTexts(fs.readFileSync(s, 'latin1')), 'latin1'));
+    } else fs.copyFileSync(s, d);
   }
 }
 
@@ -145,8 +162,8 @@ function lexiconFileName(key) {
 function writeLexicon(out, lexicon) {
   copyFolder(path.join(EXPORTS, 'lexicon'), path.join(out, 'lexicon'));
   const tpl = path.join(EXPORTS, '_common_exports_files', 'lexicon');
-  const treeTpl = fs.readFileSync(path.join(tpl, 'lexicon_tree.html'), 'latin1');
-  const contentTpl = fs.readFileSync(path.join(tpl, 'lexicon_content.html'), 'latin1');
+  const treeTpl = fillTexts(fs.readFileSync(path.join(tpl, 'lexicon_tree.html'), 'latin1'));
+  const contentTpl = fillTexts(fs.readFileSync(path.join(tpl, 'lexicon_content.html'), 'latin1'));
   let index = '';
   for (const [key, def] of lexicon) {
     const f = lexiconFileName(key);

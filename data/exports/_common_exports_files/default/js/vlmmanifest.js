@@ -136,7 +136,8 @@ var VLMManifest = (function () {
       if (items.length && items[0].title) document.title = items[0].title;
       open(step(-1, 1));
     }).catch(function (e) {
-      fail("Nie mo\u017Cna odczyta\u0107 spisu tre\u015Bci kursu (" + String(e && e.message || e) + ").");
+      var m = $("vlmMessage"), text = m ? m.getAttribute("data-unreadable") || "" : "";
+      fail(text + " (" + String(e && e.message || e) + ").");
     });
   }
 
