@@ -45,7 +45,8 @@ TEST_P(CliExportCheck, FindingsAreWarningsUnlessStrict) {
         {"--yes", "export", c.target, "broken.vlmproject", "-o", strictOut, "--strict"});
     EXPECT_EQ(strict.code, 1);
     EXPECT_THAT(strict.err, HasSubstr("missing-page"));
-    EXPECT_THAT(strict.err, HasSubstr(EnglishText("CLI_EXPORT_STRICT", "7")));
+    // Seven problems, and three pictures of the fixture without alternative text.
+    EXPECT_THAT(strict.err, HasSubstr(EnglishText("CLI_EXPORT_STRICT", "10")));
     EXPECT_FALSE(fs::exists(box.work / strictOut));
 }
 

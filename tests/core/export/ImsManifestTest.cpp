@@ -274,7 +274,7 @@ TEST(ImsManifestTest, TitlesAndAddressesSurviveMoodlesAmpersandRewrite) {
     TProject project(prompt);
     project.Title = "Fish & Chips <Ltd> \"best\" \x85";
     const std::vector<std::string> names = {
-        "Q&A",      "x < y > z", "\"Quoted\" 'single'", "Dots\x85", "R&amp;D", "\xA3\xF3d\x9F",
+        "Q&A",      "x < y > z", "\"Quoted\" 'single'", "Dots\x85", "R&amp;D", "\xA3\xF3" "d\x9F",
         "a]]>b",    "Link"};
     int position = 1;
     TProjectItem& root = project.AddItem();

@@ -327,7 +327,7 @@ TEST(ScenarioReportTest, ExistingReportIsConfirmed) {
     TExportEnvironment env{course.project, course.paths,  program, config,
                            nullptr,        course.prompt, progress};
     TVLMScenarioCommand command(env, nullptr, nullptr, clock);
-    const TReportObj profile{"small", kSmall / "report.ini", kSmall / "report.rtf", false};
+    const TReportObj profile{"small", kSmall / "report.ini", kSmall / "report.rtf", false, ""};
     const fs::path file = course.scratch / "out" / "deep" / "r.rtf";
     ASSERT_TRUE(command.Execute({PathToCp1250(file), profile}).Ok());
     const std::string first = FileBytes(file);
