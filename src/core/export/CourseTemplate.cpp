@@ -2,6 +2,8 @@
 
 #include "app/IniLang.h"
 #include "common/Encoding.h"
+#include "common/FileWrite.h"
+#include "common/FilesTools.h"
 #include "common/StringTools.h"
 #include "common/charConverter.h"
 #include "export/JpegFile.h"
@@ -65,9 +67,22 @@ void CompleteFromClasses(TjanXMLNode& document, const TjanXMLNode& definitions) 
 
 } // namespace
 
-std::string ScreenshotField(int number) {
+std::string ScreenshotField(int number, std::string_view jpeg) {
+    std::string result = "{\\f1 }";
+    if (!jpeg.empty()) {
+        // The field's last result is the picture itself: readers that do not
+        // update linked pictures show it too, 10 twips a pixel, so that a
+        // page's heading and picture share a sheet.
+        result = "{\\pict\\jpegblip\\picw" + std::to_string(kShotWidth) + "\\pich" +
+                 std::to_string(kShotHeight) + "\\picwgoal" + std::to_string(kShotWidth * 10) +
+                 "\\pichgoal" + std::to_string(kShotHeight * 10) + "\r\n";
+        const std::string hex = TextToHex(jpeg);
+        for (std::size_t at = 0; at < hex.size(); at += 128)
+            result += hex.substr(at, 128) + "\r\n";
+        result += "}";
+    }
     return "\\par }{\\field{\\*\\fldinst {\\f1  INCLUDEPICTURE \"images/" + std::to_string(number) +
-           ".jpg\" \\\\* MERGEFORMAT \\\\d }}{\\fldrslt {\\f1 }}}{\\f1 ";
+           ".jpg\" \\\\* MERGEFORMAT \\\\d }}{\\fldrslt " + result + "}}{\\f1 ";
 }
 
 std::string RtfPath(const std::string& path) {
@@ -152,8 +167,8 @@ std::string Utf8Of(std::uint32_t cp) {
 // RTF's Unicode escape: a signed 16-bit number, "?" for readers without it.
 void AppendRtfUnicode(std::string& out, std::uint32_t cp) {
     const auto unit = [&out](std::uint32_t u) {
-        out += "\\u" + std::to_string(static_cast<std::int16_t>(static_cast<std::uint16_t>(u))) +
-               "?";
+        out +=
+            "\\u" + std::to_string(static_cast<std::int16_t>(static_cast<std::uint16_t>(u))) + "?";
     };
     if (cp >= 0x10000) {
         cp -= 0x10000;
@@ -316,7 +331,12 @@ std::string TCourseTemplate::Screenshot(const std::filesystem::path& pageFile, i
     if (!bitmap || bitmap->Width != kShotWidth || bitmap->Height != kShotHeight)
         return {};
     const auto file = reportFolder / "images" / (std::to_string(number) + ".jpg");
-    return WriteJpegFile(file, *bitmap) ? ScreenshotField(number) : std::string();
+    const std::optional<std::string> jpeg = EncodeJpeg(*bitmap);
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    if (!jpeg || !WriteFileBytes(file, *jpeg))
+        return {};
+    return ScreenshotField(number, *jpeg);
 }
 
 StringList TCourseTemplate::Build(const std::filesystem::path& reportFolder,

@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace vlm {
@@ -25,8 +26,9 @@ class TjanXMLNode;
 // The screenshot of one page document (800 x 600), or nothing.
 using TPageShot = std::function<std::optional<TRgbBitmap>(const std::filesystem::path& pageFile)>;
 
-// The picture field that shows "images/<n>.jpg".
-std::string ScreenshotField(int number);
+// The picture field that shows "images/<n>.jpg"; with the JPEG's bytes the
+// picture is also the field's result.
+std::string ScreenshotField(int number, std::string_view jpeg = {});
 
 // "a/b" and "a\b" both as "a\\b": the RTF form of a path (braces escaped too).
 std::string RtfPath(const std::string& path);

@@ -69,7 +69,7 @@ TEST(ScenarioReportTest, BlocksMacrosAndNumbering) {
         // The undefined root: a block with its (empty) link, no picture.
         "{\\pard 1 Kurs BHP & ochrona | Kurs BHP & ochrona \n\n\\par}\n"
         "{\\pard 2 Wst\xEAp | Kurs BHP & ochrona/Wst\xEAp " +
-        ScreenshotField(1) +
+        ScreenshotField(1, FileBytes(out / "images" / "1.jpg")) +
         "\n"
         // The lists run together on the marker's line; input1 has an empty
         // answer, so its element block is printed without properties.
@@ -77,10 +77,10 @@ TEST(ScenarioReportTest, BlocksMacrosAndNumbering) {
         "http://example.org/?a=1&b=2||1#|#Regulamin||wewn\xEAtrzny||regulamin.pdf||2>\n"
         "\\par}\n"
         "{\\pard 3 Rozdzia\xB3 <1> | Kurs BHP & ochrona/Rozdzia\xB3 <1> " +
-        ScreenshotField(2) +
+        ScreenshotField(2, FileBytes(out / "images" / "2.jpg")) +
         "\n[text]<text=Rozdzia\xB3>[page]<>\n\\par}\n"
         "{\\pard 4 Strona \"A\" i B | Kurs BHP & ochrona/Rozdzia\xB3 <1>/Strona \"A\" i B " +
-        ScreenshotField(3) +
+        ScreenshotField(3, FileBytes(out / "images" / "3.jpg")) +
         "\n[text]<text=Tre\xB6\xE6>[page]<>\n\\par}\n"
         "{\\pard 5 Kodeks pracy | Kurs BHP & ochrona/Rozdzia\xB3 <1>/Kodeks pracy \n"
         "http://www.example.org/kodeks pracy\n\\par}\n"
@@ -88,7 +88,7 @@ TEST(ScenarioReportTest, BlocksMacrosAndNumbering) {
         "{\\pard 7 Pusta | Kurs BHP & ochrona/Pusta \n\n\\par}\n"
         // p00008 has no document: no block. p00009 cannot be read: name and chapter only.
         "{\\pard 8 Zepsuta | Kurs BHP & ochrona/Zepsuta " +
-        ScreenshotField(7) + "\n*[ELEMENTS]*\n\\par}\n}\n";
+        ScreenshotField(7, FileBytes(out / "images" / "7.jpg")) + "\n*[ELEMENTS]*\n\\par}\n}\n";
     EXPECT_EQ(text, expected);
     // The pictures of the pages with a document, numbered from 0 by block.
     for (const char* name : {"1.jpg", "2.jpg", "3.jpg", "7.jpg"}) {
@@ -164,12 +164,12 @@ TEST(ScenarioReportTest, TextsAreEscapedForRtf) {
         {"unbalanced {", "unbalanced \\{"},
         {"Cours &#224; la carte", "Cours \\u224? la carte"},
         {"&#xE0;&#XE0;", "\\u224?\\u224?"},
-        {"caf&#233;", "caf\xE9"},                // in cp1250: the byte itself
+        {"caf&#233;", "caf\xE9"}, // in cp1250: the byte itself
         {"R&amp;D &lt;x&gt; &quot;q&quot;", "R&D <x> \"q\""},
-        {"&#123;&#125;&#92;", "\\{\\}\\\\"},     // decoded, then escaped
+        {"&#123;&#125;&#92;", "\\{\\}\\\\"},        // decoded, then escaped
         {"&#26085;&#26412;", "\\u26085?\\u26412?"}, // Japanese
-        {"&#40960;", "\\u-24576?"},               // above 32767: signed
-        {"&#128512;", "\\u-10179?\\u-8704?"},     // outside the basic plane
+        {"&#40960;", "\\u-24576?"},                 // above 32767: signed
+        {"&#128512;", "\\u-10179?\\u-8704?"},       // outside the basic plane
         {"a & b; &unknown; &#;", "a & b; &unknown; &#;"},
     };
     for (const auto& c : cases)
@@ -183,6 +183,13 @@ TEST(ScenarioReportTest, PathsAndPictureField) {
     EXPECT_EQ(ScreenshotField(0), "\\par }{\\field{\\*\\fldinst {\\f1  INCLUDEPICTURE "
                                   "\"images/0.jpg\" \\\\* MERGEFORMAT \\\\d }}{\\fldrslt {\\f1 }}}"
                                   "{\\f1 ");
+    // With the picture's bytes, they are the field's result, for readers
+    // that do not update linked pictures.
+    EXPECT_EQ(ScreenshotField(2, "\x01\xAB"),
+              "\\par }{\\field{\\*\\fldinst {\\f1  INCLUDEPICTURE "
+              "\"images/2.jpg\" \\\\* MERGEFORMAT \\\\d }}{\\fldrslt "
+              "{\\pict\\jpegblip\\picw800\\pich600\\picwgoal8000"
+              "\\pichgoal6000\r\n01ab\r\n}}}{\\f1 ");
 }
 
 // A program folder with profiles in both places.
