@@ -4,6 +4,7 @@
 // the core is handed, the component library and the renderer. Windows take
 // references to what they need from here; nothing is reached globally.
 
+#include "app/ApplyLanguage.h"
 #include "app/Log.h"
 #include "app/QtSettingsStore.h"
 #include "app/QtUserPrompt.h"
@@ -32,8 +33,11 @@ TGuiStartOptions ParseGuiArguments(const std::vector<std::string>& args);
 
 class TGuiSession {
 public:
+    // `prompt`, when given, answers the core's questions instead of the
+    // dialogs (tests script it); it must outlive the session.
     TGuiSession(const std::filesystem::path& executable, const TGuiStartOptions& options,
-                std::unique_ptr<SettingsStore> settings = std::make_unique<QtSettingsStore>());
+                std::unique_ptr<SettingsStore> settings = std::make_unique<QtSettingsStore>(),
+                UserPrompt* prompt = nullptr);
     ~TGuiSession();
     TGuiSession(const TGuiSession&) = delete;
     TGuiSession& operator=(const TGuiSession&) = delete;
@@ -44,7 +48,14 @@ public:
     bool Start();
 
     TLanguage& Language();
-    QtUserPrompt& Prompt() { return prompt_; }
+    // What the language file last loaded asks of the windows.
+    const TAppliedLanguage& AppliedLanguage() const { return applied_; }
+    // The language commands: the language of this code loaded again; false
+    // when its file is missing (nothing changed then).
+    bool SwitchLanguage(const std::string& code);
+    UserPrompt& Prompt() { return prompt_; }
+    // The dialogs, to parent them to the main window.
+    QtUserPrompt& Dialogs() { return dialogs_; }
     SettingsStore& Settings() { return *settings_; }
     TComponentsCollection& Library() { return library_; }
     TVLMHTMLRender& Renderer() { return *renderer_; }
@@ -60,13 +71,15 @@ private:
     std::filesystem::path executable_;
     TGuiStartOptions options_;
     std::unique_ptr<SettingsStore> settings_;
-    QtUserPrompt prompt_;
+    QtUserPrompt dialogs_;
+    UserPrompt& prompt_;
     std::filesystem::path programDir_;
     TProgramPaths paths_;
     std::unique_ptr<TLog> log_;
     std::unique_ptr<TjanXMLTree> definitions_; // outlives the library that points into it
     TComponentsCollection library_;
     std::unique_ptr<TVLMHTMLRender> renderer_;
+    TAppliedLanguage applied_;
     bool started_ = false;
 };
 
