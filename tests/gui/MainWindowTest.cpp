@@ -5,6 +5,7 @@
 #include "app/GuiSession.h"
 #include "app/QtSettingsStore.h"
 #include "common/QtText.h"
+#include "common/Shell.h"
 #include "project/CourseActions.h"
 #include "project/CourseLifecycle.h"
 #include "project/CourseTreeView.h"
@@ -175,6 +176,11 @@ TEST_F(MainWindowTest, ALanguageSwitchTranslatesTheMenusAgain) {
     EXPECT_EQ(window->CreatePageBox().title(), QStringLiteral("Co ma zawierać ta strona?"));
     EXPECT_TRUE(ShownTree().front().starts_with("Kurs: "));
     Shot(*window, "main-pl");
+    for (const char* menu : {"mnuFile", "mnuView", "mnuHelp"}) {
+        auto* shown = window->findChild<QMenu*>(menu);
+        shown->adjustSize();
+        Shot(*shown, (std::string(menu) + "-pl").c_str());
+    }
     Trigger("actLoadLangEN");
     EXPECT_EQ(window->findChild<QMenu*>("mnuFile")->title(), QStringLiteral("&File"));
     EXPECT_EQ(Act("actExportScorm").text(), QStringLiteral("SCORM 1.2 package ..."));
@@ -202,22 +208,25 @@ TEST_F(MainWindowTest, ACourseMadeEditedSavedAndOpenedAgainKeepsItsTree) {
     tree.Select(course.Tree.Root());
     Idle();
     EXPECT_FALSE(Act("actProjectItemDelete").isEnabled()); // the root is no page
+    EXPECT_FALSE(window->CreatePageBox().isVisible());
     Trigger("actProjectItemAdd");
     TCourseNode* added = tree.CurrentNode();
     ASSERT_TRUE(added);
     EXPECT_EQ(added->Parent(), course.Tree.Root());
     EXPECT_EQ(tree.currentItem()->text(0), QStringLiteral("New page"));
     EXPECT_TRUE(Act("actProjectItemDelete").isEnabled());
+    // A newly chosen page shows the create-page box; the course itself does not.
+    EXPECT_TRUE(window->CreatePageBox().isVisible());
 
     // Rename it in place.
     Trigger("actProjectItemRename");
     auto* editor = tree.findChild<QLineEdit*>();
     ASSERT_TRUE(editor);
-    editor->setText("  Summary  ");
+    editor->setText("  Closing words  ");
     QTest::keyClick(editor, Qt::Key_Return);
     Idle();
-    EXPECT_EQ(added->Item().Name, "Summary");
-    EXPECT_EQ(tree.ItemOf(added)->text(0), QStringLiteral("Summary"));
+    EXPECT_EQ(added->Item().Name, "Closing words");
+    EXPECT_EQ(tree.ItemOf(added)->text(0), QStringLiteral("Closing words"));
 
     // A move acts only while the tree has the focus.
     window->activateWindow();
@@ -277,6 +286,33 @@ TEST_F(MainWindowTest, ABadCourseFileIsToldAndNothingOpens) {
     ASSERT_EQ(prompt.calls.size(), 1u);
     EXPECT_NE(prompt.calls[0].text.find("My course.vlmproject"), std::string::npos)
         << prompt.calls[0].text;
+}
+
+} // namespace
+
+namespace {
+
+class RecordingShell : public Shell {
+public:
+    std::vector<fs::path>& opened;
+    explicit RecordingShell(std::vector<fs::path>& into) : opened(into) {}
+    bool Open(const fs::path& path) override {
+        opened.push_back(path);
+        return true;
+    }
+};
+
+TEST_F(MainWindowTest, HelpAndQuestionsOpenTheLanguagesPagesInTheBrowser) {
+    Start();
+    std::vector<fs::path> opened;
+    session->SetDesktop(std::make_unique<RecordingShell>(opened));
+    ASSERT_TRUE(Act("actHelp").isVisible());
+    Trigger("actHelp");
+    Trigger("actFAQ");
+    const fs::path help = fs::path(VLM_DATA_DIR) / "help" / "EN";
+    EXPECT_EQ(opened,
+              (std::vector<fs::path>{help / "help" / "index.html", help / "faq" / "index.html"}));
+    EXPECT_TRUE(prompt.calls.empty());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "app/QtSettingsStore.h"
 #include "app/QtUserPrompt.h"
 #include "app/VLMVars.h"
+#include "common/Shell.h"
 #include "common/SystemPorts.h"
 #include "page/ComponentsManager.h"
 #include "page/janXMLTree.h"
@@ -62,6 +63,10 @@ public:
     const TProgramPaths& Paths() const { return paths_; }
     const std::filesystem::path& ProgramDir() const { return programDir_; }
     const TGuiStartOptions& Options() const { return options_; }
+    // Where documents and web pages are handed to the desktop; tests put a
+    // recorder in its place.
+    Shell& Desktop() { return *desktop_; }
+    void SetDesktop(std::unique_ptr<Shell> desktop) { desktop_ = std::move(desktop); }
 
     SystemClock clock;
     SystemRandom random;
@@ -80,6 +85,7 @@ private:
     TComponentsCollection library_;
     std::unique_ptr<TVLMHTMLRender> renderer_;
     TAppliedLanguage applied_;
+    std::unique_ptr<Shell> desktop_ = std::make_unique<SystemShell>();
     bool started_ = false;
 };
 

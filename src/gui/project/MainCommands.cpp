@@ -1,8 +1,10 @@
 #include "project/MainCommands.h"
 
+#include "common/CommandIcons.h"
 #include "designer/CommandEnabling.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
@@ -96,7 +98,6 @@ QStyle::StandardPixmap Picture(const std::string& name, bool& found) {
         {"actProjectItemDown", QStyle::SP_ArrowDown},
         {"actProjectItemAdd", QStyle::SP_FileDialogNewFolder},
         {"actProjectItemDelete", QStyle::SP_TrashIcon},
-        {"actHelp", QStyle::SP_DialogHelpButton},
     };
     const auto it = pictures.find(name);
     found = it != pictures.end();
@@ -123,6 +124,8 @@ TActionMap CreateCommands(QWidget& owner) {
         const QStyle::StandardPixmap picture = Picture(command.name, found);
         if (found)
             action->setIcon(owner.style()->standardIcon(picture));
+        else if (QIcon drawn = DrawnCommandIcon(command.name); !drawn.isNull())
+            action->setIcon(drawn);
         // Shortcuts work while the action sits in no visible menu too.
         owner.addAction(action);
         actions[name] = action;

@@ -9,6 +9,7 @@
 #include "project/CourseActions.h"
 #include "project/CourseLifecycle.h"
 #include "project/CourseTreeView.h"
+#include "project/HelpActions.h"
 #include "project/ProgramActions.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ TfrmMain::TfrmMain(TGuiSession& session, QWidget* parent)
     BuildLayout();
     course_ = std::make_unique<TCourseActions>(*this, session_, *lifecycle_, *tree_);
     ConnectProgramActions(*this, session_);
+    ConnectHelpActions(*this, session_);
     for (const auto& [name, action] : actions_)
         connect(action, &QAction::triggered, this, [this] { CommandsChanged(); });
     connect(tree_, &TCourseTreeView::Changed, this, [this] { CommandsChanged(); });
@@ -96,8 +98,10 @@ void TfrmMain::BuildLayout() {
             menu->popup(tree_->viewport()->mapToGlobal(at));
     });
     // The create-page box offers the page kinds of a newly chosen page.
-    connect(tree_, &QTreeWidget::currentItemChanged, this,
-            [this] { createPage_->setVisible(tree_->CurrentNode() != nullptr); });
+    connect(tree_, &QTreeWidget::currentItemChanged, this, [this] {
+        const TCourseNode* node = tree_->CurrentNode();
+        createPage_->setVisible(node && !node->IsRoot());
+    });
     auto* leftLayout = new QVBoxLayout(left_);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->setSpacing(0);
