@@ -4,6 +4,9 @@
 #include "project/MainWindow.h"
 #include "app/GuiSession.h"
 #include "app/QtSettingsStore.h"
+#include "app/SettingsStore.h"
+#include "app/VLMXConfig.h"
+#include "common/Encoding.h"
 #include "common/QtText.h"
 #include "common/Shell.h"
 #include "project/CourseActions.h"
@@ -274,6 +277,35 @@ TEST_F(MainWindowTest, ACourseMadeEditedSavedAndOpenedAgainKeepsItsTree) {
     EXPECT_TRUE(course.CourseOpen);
     EXPECT_EQ(ShownTree(), saved);
     EXPECT_EQ(prompt.calls.size(), 1u) << prompt.calls.back().text;
+}
+
+// Closing the window ends the course as its command does: what changed is
+// written, and the language in use is remembered.
+TEST_F(MainWindowTest, ClosingTheWindowSavesTheCourse) {
+    Start();
+    NewCourse();
+    TCourseLifecycle& course = window->Lifecycle();
+    TCourseNode* first = course.Tree.Root()->Child(0);
+    const std::string firstName = first->Item().Name;
+    window->Tree().Select(first);
+    Idle();
+    prompt.answers.push_back(mrYes);
+    Trigger("actProjectItemDelete");
+    ASSERT_FALSE(course.CourseSaved);
+    const std::vector<std::string> changed = ShownTree();
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(course.CourseOpen);
+    EXPECT_EQ(session->Settings().Read(kMainRegKey, "Language"),
+              SettingValue(PathToCp1250(AppConfig.LanguageFile)));
+
+    window.reset();
+    window = std::make_unique<TfrmMain>(*session);
+    window->Course().AskFile = [this](const TFileQuestion&) {
+        return std::optional<fs::path>(courseFile);
+    };
+    Idle();
+    Trigger("actLoadProject");
+    EXPECT_EQ(ShownTree(), changed);
 }
 
 // A course whose file cannot be read is reported and leaves no course open.

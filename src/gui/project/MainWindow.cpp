@@ -1,8 +1,10 @@
 #include "project/MainWindow.h"
 
+#include "app/AppStartup.h"
 #include "app/GuiSession.h"
 #include "app/IniLang.h"
 #include "app/UserPrompt.h"
+#include "app/VLMXConfig.h"
 #include "common/ProgressForm.h"
 #include "common/QtText.h"
 #include "common/WindowTranslation.h"
@@ -45,6 +47,7 @@ TfrmMain::TfrmMain(TGuiSession& session, QWidget* parent)
       lifecycle_(std::make_unique<TCourseLifecycle>(session.Prompt(), session.clock, session.random,
                                                     *progress_)) {
     setObjectName("frmMain");
+    EnsureMainRegKey(session_.Settings());
     actions_ = CreateCommands(*this);
     BuildLayout();
     course_ = std::make_unique<TCourseActions>(*this, session_, *lifecycle_, *tree_);
@@ -239,6 +242,8 @@ void TfrmMain::Retranslate() {
 void TfrmMain::closeEvent(QCloseEvent* event) {
     // Closing ends the course as its own command does: a changed course is saved.
     RunCommand([this] { lifecycle_->CloseCourse(); });
+    CourseShown();
+    WriteLanguageValue(session_.Settings(), AppConfig);
     event->accept();
 }
 
