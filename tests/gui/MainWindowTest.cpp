@@ -41,12 +41,14 @@ void Shot(QWidget& window, const char* name) {
         window.grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
 }
 
-void OnNextDialog(std::function<void(QWidget&)> act) {
-    QTimer::singleShot(50, [act = std::move(act)] {
-        if (QWidget* dialog = QApplication::activeModalWidget())
+// Does `act` on the modal dialog of this name once it is shown.
+void OnDialog(const QString& name, std::function<void(QWidget&)> act) {
+    QTimer::singleShot(50, [name, act = std::move(act)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog && dialog->objectName() == name)
             act(*dialog);
         else
-            OnNextDialog(act);
+            OnDialog(name, act);
     });
 }
 
@@ -107,14 +109,22 @@ protected:
 
     // A new course from the short template, through the templates window.
     void NewCourse() {
-        OnNextDialog([](QWidget& dialog) {
-            EXPECT_EQ(dialog.objectName(), QStringLiteral("frmProjectTemplates"));
+        OnDialog("frmProjectTemplates", [](QWidget& dialog) {
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Course templates"));
             auto* list = dialog.findChild<QListWidget*>("lvTemplates");
             ASSERT_TRUE(list);
             ASSERT_EQ(list->count(), 3);
             list->setCurrentRow(1);
             Shot(dialog, "course-templates-en");
+            QTest::mouseClick(dialog.findChild<QPushButton*>("btnOk"), Qt::LeftButton);
+        });
+        // The new course's settings come next.
+        OnDialog("courseSettingsForm", [](QWidget& dialog) {
+            auto* name = dialog.findChild<QLineEdit*>("edCourseName");
+            ASSERT_TRUE(name);
+            EXPECT_FALSE(name->text().isEmpty());
+            name->setText(QStringLiteral("Safety at work"));
+            Shot(dialog, "course-settings-en");
             QTest::mouseClick(dialog.findChild<QPushButton*>("btnOk"), Qt::LeftButton);
         });
         Trigger("actNewProject");
@@ -204,7 +214,8 @@ TEST_F(MainWindowTest, ACourseMadeEditedSavedAndOpenedAgainKeepsItsTree) {
     const std::vector<std::string> made = ShownTree();
     ASSERT_EQ(made.size(), static_cast<std::size_t>(course.Tree.NodeCount()));
     ASSERT_GE(made.size(), 3u);
-    EXPECT_TRUE(made.front().starts_with("Course: "));
+    EXPECT_EQ(made.front(), "Course: Safety at work");
+    EXPECT_TRUE(window->windowTitle().contains("Safety at work"));
 
     // Add a page under the root: it is selected, shows and is written at once.
     TCourseTreeView& tree = window->Tree();

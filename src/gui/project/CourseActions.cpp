@@ -5,6 +5,7 @@
 #include "common/DialogFilter.h"
 #include "common/QtText.h"
 #include "project/CourseLifecycle.h"
+#include "project/CourseSettingsForm.h"
 #include "project/CourseTreeView.h"
 #include "project/MainWindow.h"
 #include "project/ProjectTemplatesForm.h"
@@ -47,6 +48,9 @@ TCourseActions::TCourseActions(TfrmMain& window, TGuiSession& session, TCourseLi
     hooks.chooseTemplate = [this](const std::vector<TProjectTemplateItem>& templates) {
         return ChooseTemplate(templates);
     };
+    hooks.editSettings = [this](TCourseSettings& values) {
+        return TcourseSettingsForm::Edit(values, session_.Language(), &window_);
+    };
     hooks.captionChanged = [this](const std::string& caption) {
         window_.setWindowTitle(ToQt(caption));
     };
@@ -59,6 +63,7 @@ TCourseActions::TCourseActions(TfrmMain& window, TGuiSession& session, TCourseLi
         lifecycle_.CloseCourse();
         window_.CourseShown();
     });
+    window_.On("actCourseProperties", [this] { lifecycle_.EditCourseSettings(); });
     window_.On("actProjectItemAdd", [this] { lifecycle_.Tree.Add(tree_.CurrentNode()); });
     window_.On("actProjectItemRename", [this] { tree_.StartRename(); });
     window_.On("actProjectItemDelete", [this] {
