@@ -290,6 +290,32 @@ TEST_F(MainWindowTest, ACourseMadeEditedSavedAndOpenedAgainKeepsItsTree) {
     EXPECT_EQ(prompt.calls.size(), 1u) << prompt.calls.back().text;
 }
 
+// The tree's pop-up menu edits the course's settings on the course and
+// renames a page.
+TEST_F(MainWindowTest, TheTreeMenusEditEntryFollowsTheNode) {
+    Start();
+    NewCourse();
+    auto* menu = window->findChild<QMenu*>("popProjectTree");
+    ASSERT_TRUE(menu);
+    QAction& edit = Act("miProjectTreeEdit");
+    window->Tree().Select(window->Lifecycle().Tree.Root());
+    Idle();
+    emit menu->aboutToShow();
+    EXPECT_EQ(edit.text(), QStringLiteral("Course &settings"));
+    bool asked = false;
+    OnDialog("courseSettingsForm", [&asked](QWidget& dialog) {
+        asked = true;
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btnCancel"), Qt::LeftButton);
+    });
+    edit.trigger();
+    EXPECT_TRUE(asked);
+    window->Tree().Select(window->Lifecycle().Tree.Root()->Child(0));
+    Idle();
+    emit menu->aboutToShow();
+    EXPECT_EQ(edit.text(), QStringLiteral("Rename"));
+    EXPECT_TRUE(edit.isEnabled());
+}
+
 // Closing the window ends the course as its command does: what changed is
 // written, and the language in use is remembered.
 TEST_F(MainWindowTest, ClosingTheWindowSavesTheCourse) {

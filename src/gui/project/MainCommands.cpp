@@ -64,11 +64,13 @@ const TCommandList& TreeToolbar() {
     return bar;
 }
 
+// popProjectTree's edit entry (miProjectTreeEdit) stands for the course
+// settings on the course and for renaming on a page.
 const std::vector<TCommandList>& PopupMenus() {
     static const std::vector<TCommandList> menus = {
         {"popProjectTree",
-         {"actProjectItemAdd", "|", "actImportPage", "|", "actProjectItemDelete",
-          "actProjectItemRename"}},
+         {"actProjectItemAdd", "|", "miProjectTreeEdit", "actImportPage", "|",
+          "actProjectItemDelete", "actProjectItemRename"}},
         {"popElement",
          {"actCut", "actCopy", "actPaste", "|", "actBringToFront", "actSendToBack", "|",
           "actDeleteElement", "|", "actElementAuthorDesc", "|", "actProperties", "actEditStyle",

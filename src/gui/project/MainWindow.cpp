@@ -82,6 +82,9 @@ void TfrmMain::BuildLayout() {
     toolbar->setMovable(false);
     FillToolbar(*toolbar, MainToolbar().items, actions_);
     FillMenuBar(*menuBar(), actions_, session_.Options().debug);
+    auto* treeEdit = new QAction(this);
+    treeEdit->setObjectName("miProjectTreeEdit");
+    actions_[treeEdit->objectName()] = treeEdit;
     for (const TCommandList& list : PopupMenus()) {
         auto* menu = new QMenu(this);
         menu->setObjectName(list.name);
@@ -96,9 +99,21 @@ void TfrmMain::BuildLayout() {
     FillToolbar(*treeBar, TreeToolbar().items, actions_);
     tree_ = new TCourseTreeView(lifecycle_->Tree, left_);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        if (auto* menu = findChild<QMenu*>("popProjectTree"))
-            menu->popup(tree_->viewport()->mapToGlobal(at));
+    auto* treeMenu = findChild<QMenu*>("popProjectTree");
+    connect(tree_, &QWidget::customContextMenuRequested, this, [this, treeMenu](const QPoint& at) {
+        treeMenu->popup(tree_->viewport()->mapToGlobal(at));
+    });
+    connect(treeMenu, &QMenu::aboutToShow, this, [this, treeEdit] {
+        const TCourseNode* node = tree_->CurrentNode();
+        QAction* bound =
+            Action(node && node->IsRoot() ? "actCourseProperties" : "actProjectItemRename");
+        treeEdit->setText(bound->text());
+        treeEdit->setEnabled(bound->isEnabled());
+        treeEdit->setData(bound->objectName());
+    });
+    connect(treeEdit, &QAction::triggered, this, [this, treeEdit] {
+        if (QAction* bound = Action(treeEdit->data().toString()); bound && bound->isEnabled())
+            bound->trigger();
     });
     // The create-page box offers the page kinds of a newly chosen page.
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this] {
