@@ -8,6 +8,7 @@
 #include "common/ProgressForm.h"
 #include "common/QtText.h"
 #include "common/WindowTranslation.h"
+#include "designer/ClipboardRecord.h"
 #include "project/CourseActions.h"
 #include "project/CourseLifecycle.h"
 #include "project/CourseTreeView.h"
@@ -33,13 +34,6 @@
 #include <filesystem>
 
 namespace vlm {
-
-namespace {
-
-// The designer's clipboard format.
-constexpr const char* kElementMime = "VLMX4 Element";
-
-} // namespace
 
 TfrmMain::TfrmMain(TGuiSession& session, QWidget* parent)
     : QMainWindow(parent), session_(session),
@@ -211,7 +205,7 @@ TCommandSnapshot TfrmMain::Snapshot() const {
     }
     s.treeFocused = tree_->hasFocus();
     if (const QMimeData* data = QApplication::clipboard()->mimeData())
-        s.clipboardHasElement = data->hasFormat(kElementMime);
+        s.clipboardHasElement = data->hasFormat(kClipboardFormat);
     s.helpFile = session_.AppliedLanguage().helpVisible;
     s.faqFile = session_.AppliedLanguage().faqVisible;
     const std::string shortcuts = LangText("SKeyboardShortcutsFile");
