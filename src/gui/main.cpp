@@ -3,11 +3,10 @@
 #include "app/GuiSession.h"
 #include "app/IniLang.h"
 #include "app/QuitOnSignal.h"
-#include "common/QtText.h"
+#include "project/MainWindow.h"
 #include "render/WebEngineSetup.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 #include <string>
 #include <vector>
@@ -21,11 +20,8 @@ int main(int argc, char* argv[]) {
                              vlm::ParseGuiArguments(args));
     if (!session.Start())
         return 1;
-    QMainWindow window;
-    window.setObjectName("frmMain");
-    window.setWindowTitle(vlm::ToQt(session.Language().LangText("PROGRAM_NAME")));
-    window.resize(1024, 700);
-    session.Prompt().SetParent(&window);
+    vlm::TfrmMain window(session);
+    session.Dialogs().SetParent(&window);
     vlm::QuitOnTerminationSignals(&window);
     window.show();
     return app.exec();

@@ -23,9 +23,10 @@ TGuiStartOptions ParseGuiArguments(const std::vector<std::string>& args) {
 }
 
 TGuiSession::TGuiSession(const fs::path& executable, const TGuiStartOptions& options,
-                         std::unique_ptr<SettingsStore> settings)
+                         std::unique_ptr<SettingsStore> settings, UserPrompt* prompt)
     : executable_(executable), options_(options), settings_(std::move(settings)),
-      prompt_(CurrentLanguage(), "Vellumar 4"), library_(prompt_) {}
+      dialogs_(CurrentLanguage(), "Vellumar 4"), prompt_(prompt ? *prompt : dialogs_),
+      library_(prompt_) {}
 
 TGuiSession::~TGuiSession() {
     renderer_.reset();
@@ -45,9 +46,9 @@ bool TGuiSession::Start() {
     const EnvLookup env = SystemEnvironment();
     TLanguage& lang = CurrentLanguage();
     programDir_ = StartProgramCore(executable_, env, AppConfig, lang);
-    ApplyLanguage(lang, AppConfig, programDir_);
+    applied_ = ApplyLanguage(lang, AppConfig, programDir_).value_or(TAppliedLanguage{});
     if (!lang.LangText("PROGRAM_NAME").empty())
-        prompt_.SetAppTitle(lang.LangText("PROGRAM_NAME"));
+        dialogs_.SetAppTitle(lang.LangText("PROGRAM_NAME"));
     log_ = std::make_unique<TLog>(clock, SystemLogIdentity(executable_), executable_.parent_path(),
                                   !options_.log, false, false, "vellumar");
     InstallProgramLog(log_.get());
@@ -63,6 +64,18 @@ bool TGuiSession::Start() {
         return false;
     renderer_ = std::make_unique<TVLMHTMLRender>(
         TRenderCache(TRenderCache::CacheFolderFor(paths_.UserDataDir), 40));
+    return true;
+}
+
+bool TGuiSession::SwitchLanguage(const std::string& code) {
+    TVLMXConfig config = AppConfig;
+    SelectProgramLanguage(config, code);
+    const std::optional<TAppliedLanguage> applied =
+        ApplyLanguage(CurrentLanguage(), config, programDir_);
+    if (!applied)
+        return false;
+    AppConfig = config;
+    applied_ = *applied;
     return true;
 }
 

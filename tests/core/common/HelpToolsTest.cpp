@@ -40,3 +40,13 @@ TEST(HelpTools, MissingIndexDoesNothing) {
     EXPECT_FALSE(OpenHelp("t", tmp.path(), "DE", shell));
     EXPECT_TRUE(shell.opened.empty());
 }
+
+TEST(HelpTools, TheQuestionsPageOpensOnlyWhenItIsThere) {
+    test::TempFolder tmp;
+    const auto faq = tmp.Write("help/PL/faq/index.html", "<html></html>");
+    EXPECT_EQ(FaqIndexFile(tmp.path(), "PL"), faq);
+    RecordingShell shell;
+    EXPECT_TRUE(OpenHelpPage(FaqIndexFile(tmp.path(), "PL"), shell));
+    EXPECT_FALSE(OpenHelpPage(FaqIndexFile(tmp.path(), "EN"), shell));
+    EXPECT_EQ(shell.opened, (std::vector<fs::path>{faq}));
+}
