@@ -13,11 +13,12 @@
 
 int main(int argc, char* argv[]) {
     vlm::WithoutEngineSanitizerReports(argv);
-    vlm::PrepareWebEngine();
+    const vlm::TWebEngineSetup engine = vlm::PrepareWebEngine();
     QApplication app(argc, argv);
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    vlm::TGuiSession session(vlm::ExecutablePath(argc > 0 ? argv[0] : "vellumar"),
-                             vlm::ParseGuiArguments(args));
+    vlm::TGuiStartOptions options = vlm::ParseGuiArguments(args);
+    options.engine = engine;
+    vlm::TGuiSession session(vlm::ExecutablePath(argc > 0 ? argv[0] : "vellumar"), options);
     if (!session.Start())
         return 1;
     vlm::TfrmMain window(session);

@@ -2,6 +2,7 @@
 
 #include "app/GuiSession.h"
 #include "app/IniLang.h"
+#include "app/ProgramOptions.h"
 #include "app/QtSettingsStore.h"
 #include "app/QtUserPrompt.h"
 #include "common/ProgressForm.h"
@@ -159,10 +160,11 @@ TEST(GuiSessionTest, StartsFromTheDataFolderAndCleansUp) {
     ::setenv("VELLUMAR_HOME", VLM_DATA_DIR, 1);
     test::TempFolder dir;
     fs::path workDir;
+    const QString settings = QString::fromStdString((dir / "s.conf").string());
+    QtSettingsStore(settings).Write(ProgramOptionsKey(), kOptCacheSize, std::int32_t{7});
     {
-        TGuiSession session(
-            "/nonexistent/vellumar", ParseGuiArguments({"log", "x"}),
-            std::make_unique<QtSettingsStore>(QString::fromStdString((dir / "s.conf").string())));
+        TGuiSession session("/nonexistent/vellumar", ParseGuiArguments({"log", "x"}),
+                            std::make_unique<QtSettingsStore>(settings));
         EXPECT_TRUE(session.Options().log);
         EXPECT_FALSE(session.Options().debug);
         ASSERT_TRUE(session.Start());
@@ -171,7 +173,14 @@ TEST(GuiSessionTest, StartsFromTheDataFolderAndCleansUp) {
         EXPECT_NE(session.Library().Definitions(), nullptr);
         workDir = session.Paths().RunTempDir;
         EXPECT_TRUE(fs::is_directory(workDir));
+        // The stored cache size is the renderer's, and a new one takes effect at once.
+        EXPECT_EQ(session.Renderer().Cache().CacheSize(), 7);
+        session.ProgramOptions().SetOption(kOptCacheSize, std::int32_t{3});
+        EXPECT_EQ(session.Renderer().Cache().CacheSize(), 3);
     }
+    // The options go back to the store with the session.
+    EXPECT_EQ(QtSettingsStore(settings).Read(ProgramOptionsKey(), kOptCacheSize),
+              SettingValue(std::int32_t{3}));
     EXPECT_FALSE(fs::exists(workDir));
     ::unsetenv("VELLUMAR_HOME");
 }

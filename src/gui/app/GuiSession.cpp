@@ -3,6 +3,7 @@
 #include "app/AppStartup.h"
 #include "app/ApplyLanguage.h"
 #include "app/IniLang.h"
+#include "app/ProgramOptions.h"
 #include "app/VLMXConfig.h"
 #include "common/AsciiText.h"
 #include "page/ClassDefinitions.h"
@@ -62,8 +63,19 @@ bool TGuiSession::Start() {
     definitions_ = LoadComponentLibrary(library_, programDir_, prompt_, lang);
     if (!definitions_)
         return false;
+    if (options_.engine.sandboxOff)
+        log_->Write("Web engine: sandbox switched off, the program runs as root", LogLevel::System);
+    // The stored options; a new cache size trims the cache to it at once.
+    programOptions_ = std::make_unique<TOptions>(*settings_, ProgramOptionsKey());
+    RegisterProgramOptions(*programOptions_, [this](const TOption& option) {
+        if (option.Name == kOptCacheSize && renderer_) {
+            const int megabytes = OptionInteger(option.Value, kDefaultCacheSize);
+            renderer_->Cache().SetCacheSize(megabytes);
+            renderer_->Cache().TrimCache(megabytes);
+        }
+    });
     renderer_ = std::make_unique<TVLMHTMLRender>(
-        TRenderCache(TRenderCache::CacheFolderFor(paths_.UserDataDir), 40));
+        TRenderCache::FromOptions(paths_.UserDataDir, *programOptions_));
     return true;
 }
 

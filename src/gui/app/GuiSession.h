@@ -6,6 +6,7 @@
 
 #include "app/ApplyLanguage.h"
 #include "app/Log.h"
+#include "app/Options.h"
 #include "app/QtSettingsStore.h"
 #include "app/QtUserPrompt.h"
 #include "app/VLMVars.h"
@@ -14,6 +15,7 @@
 #include "page/ComponentsManager.h"
 #include "page/janXMLTree.h"
 #include "render/VLMHTMLRender.h"
+#include "render/WebEngineSetup.h"
 
 #include <filesystem>
 #include <memory>
@@ -25,8 +27,9 @@ namespace vlm {
 class TLanguage;
 
 struct TGuiStartOptions {
-    bool debug = false; // "DEBUG": the debug menu
-    bool log = false;   // "LOG": the diagnostic log
+    bool debug = false;     // "DEBUG": the debug menu
+    bool log = false;       // "LOG": the diagnostic log
+    TWebEngineSetup engine; // what the web engine's set-up did, for the log
 };
 
 // The bare words of the command line, in any case.
@@ -58,6 +61,8 @@ public:
     // The dialogs, to parent them to the main window.
     QtUserPrompt& Dialogs() { return dialogs_; }
     SettingsStore& Settings() { return *settings_; }
+    // The stored options ("CacheSize", the grid, ...) once started.
+    TOptions& ProgramOptions() { return *programOptions_; }
     TComponentsCollection& Library() { return library_; }
     TVLMHTMLRender& Renderer() { return *renderer_; }
     const TProgramPaths& Paths() const { return paths_; }
@@ -76,6 +81,7 @@ private:
     std::filesystem::path executable_;
     TGuiStartOptions options_;
     std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<TOptions> programOptions_; // written back to settings_ when it goes
     QtUserPrompt dialogs_;
     UserPrompt& prompt_;
     std::filesystem::path programDir_;
