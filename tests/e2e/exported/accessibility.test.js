@@ -39,11 +39,11 @@ test.before(async () => {
     const file = cli.newCourse(dir, name, 'EN');
     for (const design of name === CHAPTERS ? DESIGNS : [DESIGNS[0]]) {
       const out = path.join(dir, 'offline-' + DESIGNS.indexOf(design));
-      const r = cli.exportCourse('offline', file, out, ['--design', design]);
+      const r = cli.exportCourse('offline', file, out, ['--design', design, '--lang', 'EN']);
       if (r.status !== 0) throw new Error(r.describe());
       offline[name + '|' + design] = out;
     }
-    const r = cli.exportCourse('scorm', file, path.join(dir, 'course.zip'));
+    const r = cli.exportCourse('scorm', file, path.join(dir, 'course.zip'), ['--lang', 'EN']);
     if (r.status !== 0) throw new Error(r.describe());
     scorm[name] = cli.unzip(path.join(dir, 'course.zip'), path.join(dir, 'scorm'));
   }
@@ -95,7 +95,13 @@ async function axeCourse(page, limit = 12) {
       const key = frame === content ? frame.url() : frame.name() + '|' + frame.url();
       if (seen.has(key)) continue;
       seen.add(key);
-      for (const p of await axeFrame(frame)) problems.push(decodeURIComponent(frame.url()).replace(/^.*\//, '') + ' ' + p);
+      // A frame no one can see (a closed lexicon, a request page's unused view) is not read.
+      const element = frame.parentFrame() ? await frame.frameElement() : null;
+      if (element && !(await element.isVisible())) continue;
+      const where = decodeURIComponent(frame.url()).replace(/^.*\//, '');
+      const lang = await frame.evaluate(() => document.documentElement.lang);
+      if (lang !== 'en') problems.push(where + ' lang "' + lang + '" is not the course language');
+      for (const p of await axeFrame(frame)) problems.push(where + ' ' + p);
     }
     const next = page.locator('#vlmNext');
     if (await next.isDisabled()) break;
@@ -165,17 +171,31 @@ test('the tree is used with keys only: skip link, arrows, Enter, focus on the ne
     const second = await treeFocus(tree);
     assert.equal(second, titles[1], 'ArrowDown moves to the next entry');
 
-    // A chapter closes with Left and opens with Right.
+    // A chapter closes with Left and opens with Right; Right on an open chapter
+    // goes to its first entry, Left from there back to the chapter.
     const chapter = tree.locator('.vlm-chapter > .vlm-entry').first();
     const toggle = tree.locator('.vlm-chapter > .vlm-toggle').first();
-    await chapter.focus();
-    await page.keyboard.press('ArrowRight');
-    assert.equal(await toggle.getAttribute('aria-expanded'), 'true');
     assert.equal(await toggle.getAttribute('aria-label'), await chapter.textContent(), 'the toggle is named by its chapter');
+    await chapter.focus();
+    if (await toggle.getAttribute('aria-expanded') === 'false') await page.keyboard.press('ArrowRight');
+    assert.equal(await toggle.getAttribute('aria-expanded'), 'true');
     await page.keyboard.press('ArrowLeft');
     assert.equal(await toggle.getAttribute('aria-expanded'), 'false');
     await page.keyboard.press('ArrowRight');
     assert.equal(await toggle.getAttribute('aria-expanded'), 'true');
+    const chapterTitle = await treeFocus(tree);
+    await page.keyboard.press('ArrowRight');
+    assert.notEqual(await treeFocus(tree), chapterTitle, 'Right on an open chapter enters it');
+    await page.keyboard.press('ArrowLeft');
+    assert.equal(await treeFocus(tree), chapterTitle, 'Left goes back to the chapter');
+
+    // The toggle is a focusable button before its link.
+    await page.keyboard.press('Shift+Tab');
+    assert.equal(await tree.evaluate(() => document.activeElement.className), 'vlm-toggle');
+    await page.keyboard.press('Enter');
+    assert.equal(await toggle.getAttribute('aria-expanded'), 'false', 'Enter on the toggle closes the chapter');
+    await page.keyboard.press('Space');
+    assert.equal(await toggle.getAttribute('aria-expanded'), 'true', 'Space opens it again');
 
     // Enter on an entry with a page opens it; the page takes the focus and the change is announced.
     const before = await contentUrl(page);
