@@ -31,6 +31,7 @@ namespace {
 
 constexpr const char* kLmsPlaceholder = "<!-- jscript:LMSManager //-->";
 constexpr const char* kTitlePlaceholder = "<!-- program:title //-->";
+constexpr const char* kLangPlaceholder = "<!-- program:lang //-->";
 
 // A page's document title names the page first, then the course, so a window
 // list or a screen reader tells pages of one course apart.
@@ -77,10 +78,12 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
     templateCourse.exportLexicon = project_.ExportLexicon;
     THTMLTemplate page(templateKind, components_, templateCourse, &snippets_);
     // Read once: every page starts from the same bytes.
-    // The template's learner texts (the page's language) are the same for every page.
+    // Every page speaks the course's content language.
     std::optional<std::string> pageTemplate = ReadFileBytes(program_.PageTemplateFile);
     if (pageTemplate)
-        pageTemplate = TLayoutTexts(CurrentLanguage(), LanguageCode()).Fill(*pageTemplate);
+        pageTemplate =
+            ReplaceEvery(*pageTemplate, kLangPlaceholder,
+                         TLayoutTexts(CurrentLanguage(), LanguageCode()).Text("HTML_LANG"));
     const fs::path pages = outputRoot / "pages";
     std::error_code ec;
     fs::create_directories(pages, ec);
