@@ -91,6 +91,15 @@ async function axeCourse(page, limit = 12) {
     await until('a page in the content frame', async () => !/about:blank$/.test(await contentUrl(page)));
     const content = contentFrame(page);
     await content.waitForLoadState('load');
+    // A course page is titled by page and course, and its main part starts with a
+    // first-level heading or is labelled.
+    if (/_page\.html/.test(content.url())) {
+      const shape = await content.evaluate(() => {
+        const main = document.querySelector('main');
+        return { title: document.title, main: !!main, named: !!main && (!!main.querySelector('h1') || !!main.getAttribute('aria-label')) };
+      });
+      if (!shape.title.includes(' - ') || !shape.main || !shape.named) problems.push('page shape ' + JSON.stringify(shape));
+    }
     for (const frame of page.frames()) {
       const key = frame === content ? frame.url() : frame.name() + '|' + frame.url();
       if (seen.has(key)) continue;
