@@ -71,7 +71,7 @@ test('a page holding every component has no serious or critical axe violation', 
   await page.evaluate(() => { VLMObject.all.popup1.show(); VLMObject.all.feedback1.show(); });
   assert.deepEqual(await axeProblems(page), []);
   const names = await page.evaluate(() => ({
-    main: document.getElementById('vlmPage').getAttribute('role'),
+    main: document.getElementById('vlmPage').getAttribute('role') || document.getElementById('vlmPage').localName,
     frame: document.querySelector('.vlm-html iframe').title,
     video: document.querySelector('video').getAttribute('aria-label'),
     track: [document.querySelector('video track').kind, document.querySelector('video track').srclang],

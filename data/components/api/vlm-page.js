@@ -206,20 +206,30 @@ function launchStep(n) {
   if (window.page) window.page.launchStep(n);
 }
 
-// Pages are designed in pixels; a window narrower than the design scales the page down.
+// Pages are designed in pixels and never drawn smaller than designed: a narrow or
+// zoomed window scrolls the page instead, so text keeps growing with zoom.
 VLM.fitPage = function () {
   var c = VLM.container(), w = 0;
   for (var i = 0; i < VLMObject.list.length; i++) {
     var p = VLMObject.list[i].props;
     w = Math.max(w, VLM.int(p.x, 0) + VLM.int(p.width, 0));
   }
-  var avail = window.innerWidth || document.documentElement.clientWidth;
-  if (w > 0 && avail > 0 && w > avail) {
-    c.style.transformOrigin = "0 0";
-    c.style.transform = "scale(" + (avail / w).toFixed(4) + ")";
-  } else {
-    c.style.transform = "";
-  }
+  c.style.minWidth = w > 0 ? VLM.px(w) : "";
 };
+
+// After a page change the frame set asks the page to take the focus, so keyboard
+// and screen reader users continue at the new page's content.
+VLM.focusPage = function () {
+  var c = VLM.container();
+  var target = c.querySelector("h1") || c;
+  if (!target.hasAttribute("tabindex")) target.setAttribute("tabindex", "-1");
+  target.focus();
+};
+
+window.addEventListener("message", function (ev) {
+  var m = ev.data;
+  if (!m || m.protocol !== "vellumar-host" || ev.source !== window.parent || m.type !== "focus") return;
+  VLM.focusPage();
+});
 
 var page = new VLMPage();

@@ -30,6 +30,18 @@ namespace vlm {
 namespace {
 
 constexpr const char* kLmsPlaceholder = "<!-- jscript:LMSManager //-->";
+constexpr const char* kTitlePlaceholder = "<!-- program:title //-->";
+constexpr const char* kLangPlaceholder = "<!-- program:lang //-->";
+
+// A page's document title names the page first, then the course, so a window
+// list or a screen reader tells pages of one course apart.
+std::string PageDocumentTitle(const TProjectItem& item, const std::string& course) {
+    if (course.empty() || course == item.Name)
+        return HtmlEscape(item.Name);
+    if (item.Name.empty())
+        return HtmlEscape(course);
+    return HtmlEscape(item.Name) + " - " + HtmlEscape(course);
+}
 
 } // namespace
 
@@ -66,7 +78,12 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
     templateCourse.exportLexicon = project_.ExportLexicon;
     THTMLTemplate page(templateKind, components_, templateCourse, &snippets_);
     // Read once: every page starts from the same bytes.
-    const std::optional<std::string> pageTemplate = ReadFileBytes(program_.PageTemplateFile);
+    // Every page speaks the course's content language.
+    std::optional<std::string> pageTemplate = ReadFileBytes(program_.PageTemplateFile);
+    if (pageTemplate)
+        pageTemplate =
+            ReplaceEvery(*pageTemplate, kLangPlaceholder,
+                         TLayoutTexts(CurrentLanguage(), LanguageCode()).Text("HTML_LANG"));
     const fs::path pages = outputRoot / "pages";
     std::error_code ec;
     fs::create_directories(pages, ec);
@@ -107,7 +124,8 @@ bool TVLMProject::ExportPage(const TProjectItem& item, const fs::path& outputRoo
                              const LmsFilter& filter) {
     const fs::path folder = outputRoot / "pages" / PageFolderName(item.Id);
     try {
-        page.SetContent(pageTemplate);
+        page.SetContent(
+            ReplaceEvery(pageTemplate, kTitlePlaceholder, PageDocumentTitle(item, project_.Title)));
         page.SetPageIndex(item.Position);
         page.BuildPage(course_.PageFile(item.Id));
         page.SetApiPath("../api/");
@@ -147,7 +165,7 @@ bool TVLMProject::CopyDocument(const TProjectItem& item, const fs::path& outputR
 }
 
 void TVLMProject::CopyLayoutFolder(const fs::path& source, const fs::path& target,
-                                  bool recursive) const {
+                                   bool recursive) const {
     CopyFixedFolder(source, target, recursive);
     if (!TLayoutTexts(CurrentLanguage(), LanguageCode()).FillCopiedFiles(source, target, recursive))
         throw EExportWriteFailed(WriteFailedMessage(target));

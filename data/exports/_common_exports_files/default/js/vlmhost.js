@@ -9,6 +9,7 @@ var VLMHost = (function () {
   var HOST = "vellumar-host", PAGE = "vellumar-page", TREE = "vellumar-tree", LMS = "vellumar-lms";
   var entries = [], current = -1, started = false, leaving = null;
   var session = false; // the shown page has an LMS session of its own (it said "ready")
+  var moveFocus = false; // the learner changed the page: the new page takes the focus
   var config = {
     startPageId: null,     // page id to show first (AICC web launch "page=")
     singlePage: false,     // only the start page: no tree, no walking (an LMS launched one unit)
@@ -79,6 +80,40 @@ var VLMHost = (function () {
     post(treeWindow(), { type: "current", index: current });
   }
 
+  // Screen readers hear the page change: its number and title in the status region.
+  function announce() {
+    var status = $("vlmStatus"), e = entries[current], counter = $("vlmCounter");
+    if (!status || !e) return;
+    var words = [status.getAttribute("data-page") || "", counter ? counter.textContent : "", e.title];
+    status.textContent = "";
+    window.setTimeout(function () { status.textContent = words.join(" ").replace(/^\s+|\s+$/g, ""); }, 50);
+  }
+
+  function focusPage() {
+    var f = $("vlmContentFrame");
+    if (!f) return;
+    f.focus();
+    post(contentWindow(), { type: "focus" });
+  }
+
+  // At narrow widths (a small window or a large zoom) the tree covers the page
+  // while it is open; the button opens and closes it.
+  function narrow() {
+    return window.matchMedia ? window.matchMedia("(max-width: 640px)").matches : false;
+  }
+
+  function treeShown() {
+    var c = document.body.className;
+    return narrow() ? /vlm-tree-open/.test(c) : !/vlm-tree-hidden/.test(c);
+  }
+
+  function setTreeShown(on) {
+    var b = document.body, cls = narrow() ? "vlm-tree-open" : "vlm-tree-hidden", add = narrow() ? on : !on;
+    b.className = b.className.replace(new RegExp("\\s*" + cls, "g"), "") + (add ? " " + cls : "");
+    var button = $("vlmToggleTree");
+    if (button) button.setAttribute("aria-expanded", treeShown() ? "true" : "false");
+  }
+
   function navigate(url) {
     var f = $("vlmContentFrame");
     if (!f) return;
@@ -89,13 +124,18 @@ var VLMHost = (function () {
     post(contentWindow(), { type: "leave" });
   }
 
-  function open(i) {
+  function open(i, byLearner) {
     if (i < 0 || i >= entries.length) return false;
     if (config.singlePage && started && i !== current) return false;
     current = i;
     started = true;
+    moveFocus = !!byLearner;
     navigate(address(entries[i]));
     update();
+    if (byLearner) {
+      if (narrow()) setTreeShown(false);
+      announce();
+    }
     return true;
   }
 
@@ -138,11 +178,12 @@ var VLMHost = (function () {
       case "pageLoaded":
         var i = indexOfPosition(m.pageIndex);
         if (i >= 0 && i !== current && !config.singlePage) { current = i; update(); }
+        if (moveFocus) { moveFocus = false; focusPage(); }
         if (config.onPageLoaded) config.onPageLoaded(m, source);
         break;
-      case "goToPage": open(indexOfPosition(m.target)); break;
-      case "nextPage": open(step(current, 1)); break;
-      case "prevPage": open(step(current, -1)); break;
+      case "goToPage": open(indexOfPosition(m.target), true); break;
+      case "nextPage": open(step(current, 1), true); break;
+      case "prevPage": open(step(current, -1), true); break;
       case "openUrl":
         var url = safeUrl(m.url);
         if (url && !config.singlePage) navigate(requestUrl("http", url));
@@ -160,7 +201,7 @@ var VLMHost = (function () {
         entries = m.entries;
         if (!started) open(startIndex()); else update();
       } else if (m.type === "open") {
-        open(parseInt(m.index, 10));
+        open(parseInt(m.index, 10), true);
       }
     } else if (m.protocol === PAGE && ev.source === contentWindow()) {
       onPageMessage(m, ev.source);
@@ -172,15 +213,18 @@ var VLMHost = (function () {
   }
 
   function toggleTree() {
-    var b = document.body;
-    b.className = /vlm-tree-hidden/.test(b.className) ? b.className.replace(/\s*vlm-tree-hidden/g, "") : b.className + " vlm-tree-hidden";
+    setTreeShown(!treeShown());
   }
 
   function init() {
     if (config.singlePage) document.body.className += " vlm-single-page";
-    if ($("vlmPrev")) $("vlmPrev").onclick = function () { open(step(current, -1)); };
-    if ($("vlmNext")) $("vlmNext").onclick = function () { open(step(current, 1)); };
-    if ($("vlmToggleTree")) $("vlmToggleTree").onclick = toggleTree;
+    if ($("vlmPrev")) $("vlmPrev").onclick = function () { open(step(current, -1), true); };
+    if ($("vlmNext")) $("vlmNext").onclick = function () { open(step(current, 1), true); };
+    if ($("vlmToggleTree")) {
+      $("vlmToggleTree").onclick = toggleTree;
+      $("vlmToggleTree").setAttribute("aria-expanded", treeShown() ? "true" : "false");
+    }
+    if ($("vlmSkip")) $("vlmSkip").onclick = function (ev) { ev.preventDefault(); focusPage(); };
     if ($("vlmLexiconClose")) $("vlmLexiconClose").onclick = hideLexicon;
     var exit = $("vlmExit");
     if (exit) {

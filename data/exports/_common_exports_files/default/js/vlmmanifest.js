@@ -56,15 +56,53 @@ var VLMManifest = (function () {
     for (var i = 0; i < links.length; i++) {
       var at = parseInt(links[i].getAttribute("data-index"), 10);
       links[i].className = "vlm-entry" + (at === current ? " vlm-current" : "");
+      if (at === current) links[i].setAttribute("aria-current", "page"); else links[i].removeAttribute("aria-current");
     }
     if ($("vlmTitle")) $("vlmTitle").textContent = items[current] ? items[current].title : "";
     if ($("vlmPrev")) $("vlmPrev").disabled = step(current, -1) < 0;
     if ($("vlmNext")) $("vlmNext").disabled = step(current, 1) < 0;
   }
 
-  function open(i) {
+  // Screen readers hear the page change; the new page takes the focus once loaded.
+  var moveFocus = false;
+  function announce() {
+    var status = $("vlmStatus");
+    if (!status || !items[current]) return;
+    var text = (status.getAttribute("data-page") || "") + " " + items[current].title;
+    status.textContent = "";
+    window.setTimeout(function () { status.textContent = text; }, 50);
+  }
+
+  // At narrow widths the menu covers the page while it is open.
+  function narrow() {
+    return window.matchMedia ? window.matchMedia("(max-width: 640px)").matches : false;
+  }
+
+  function menuShown() {
+    var c = document.body.className;
+    return narrow() ? /vlm-tree-open/.test(c) : !/vlm-tree-hidden/.test(c);
+  }
+
+  function setMenuShown(on) {
+    var b = document.body, cls = narrow() ? "vlm-tree-open" : "vlm-tree-hidden", add = narrow() ? on : !on;
+    b.className = b.className.replace(new RegExp("\\s*" + cls, "g"), "") + (add ? " " + cls : "");
+    if ($("vlmToggleTree")) $("vlmToggleTree").setAttribute("aria-expanded", menuShown() ? "true" : "false");
+  }
+
+  function focusPage() {
+    var f = $("vlmContentFrame");
+    f.focus();
+    f.contentWindow.postMessage({ protocol: "vellumar-host", version: 1, type: "focus" }, "*");
+  }
+
+  function open(i, byLearner) {
     if (i < 0 || i >= items.length || !items[i].href) return false;
     current = i;
+    moveFocus = !!byLearner;
+    if (byLearner) {
+      if (narrow()) setMenuShown(false);
+      window.setTimeout(announce, 0);
+    }
     var url = options.base + items[i].href;
     if (options.onOpen) options.onOpen(items[i], i);
     $("vlmContentFrame").src = url;
@@ -88,7 +126,7 @@ var VLMManifest = (function () {
       if (e.href) {
         a.href = options.base + e.href;
         a.target = "vlmcontent";
-        (function (index) { a.onclick = function () { open(index); return false; }; })(i);
+        (function (index) { a.onclick = function () { open(index, true); return false; }; })(i);
       }
       li.appendChild(a);
       (lists[e.level] || menu).appendChild(li);
@@ -108,25 +146,27 @@ var VLMManifest = (function () {
   window.addEventListener("message", function (ev) {
     var m = ev.data, f = $("vlmContentFrame");
     if (!m || m.protocol !== "vellumar-page" || !f || ev.source !== f.contentWindow) return;
-    if (m.type === "nextPage") open(step(current, 1));
-    else if (m.type === "prevPage") open(step(current, -1));
-    else if (m.type === "goToPage") open(parseInt(m.target, 10) - 1);
+    if (m.type === "nextPage") open(step(current, 1), true);
+    else if (m.type === "prevPage") open(step(current, -1), true);
+    else if (m.type === "goToPage") open(parseInt(m.target, 10) - 1, true);
     else if (m.type === "openUrl" && /^https?:/i.test(String(m.url))) window.open(m.url, "_blank");
     else if (m.type === "openLexicon" && /^(https?|file):/i.test(String(m.url))) window.open(m.url, "vlmLexicon", "width=520,height=420,resizable=yes,scrollbars=yes");
     else if (m.type === "pageLoaded") {
       var i = parseInt(m.pageIndex, 10) - 1;
       if (i >= 0 && i < items.length && i !== current) { current = i; update(); }
+      if (moveFocus) { moveFocus = false; focusPage(); }
     }
   });
 
   function start(opts) {
     for (var k in opts || {}) options[k] = opts[k];
-    if ($("vlmPrev")) $("vlmPrev").onclick = function () { open(step(current, -1)); };
-    if ($("vlmNext")) $("vlmNext").onclick = function () { open(step(current, 1)); };
-    if ($("vlmToggleTree")) $("vlmToggleTree").onclick = function () {
-      var b = document.body;
-      b.className = /vlm-tree-hidden/.test(b.className) ? b.className.replace(/\s*vlm-tree-hidden/g, "") : b.className + " vlm-tree-hidden";
-    };
+    if ($("vlmPrev")) $("vlmPrev").onclick = function () { open(step(current, -1), true); };
+    if ($("vlmNext")) $("vlmNext").onclick = function () { open(step(current, 1), true); };
+    if ($("vlmToggleTree")) {
+      $("vlmToggleTree").onclick = function () { setMenuShown(!menuShown()); };
+      $("vlmToggleTree").setAttribute("aria-expanded", menuShown() ? "true" : "false");
+    }
+    if ($("vlmSkip")) $("vlmSkip").onclick = function (ev) { ev.preventDefault(); focusPage(); };
     return fetch(options.manifest).then(function (r) {
       if (!r.ok) throw new Error(options.manifest + ": " + r.status);
       return r.arrayBuffer();

@@ -1,6 +1,8 @@
 /* The navigation tree of the course frame set (ds_tree.html). The export writes one
-   addTreePage(...) call per course item; this script draws them as a list with
-   expandable chapters. A click asks the frame set (by postMessage) to open the
+   addTreePage(...) call per course item; this script draws them as a nested list of
+   links with expandable chapters (a chapter's toggle is a button named by the
+   chapter and says whether it is open); the arrow keys move between the visible
+   links, Right and Left open and close chapters. A click asks the frame set (by postMessage) to open the
    entry; opened on its own, the entry's link opens in the "vlmcontent" frame. */
 var VLMTree = (function () {
   "use strict";
@@ -42,21 +44,56 @@ var VLMTree = (function () {
   }
 
   function markCurrent(i) {
-    if (nodes[currentIndex]) nodes[currentIndex].link.className = "vlm-entry";
+    if (nodes[currentIndex]) {
+      nodes[currentIndex].link.className = "vlm-entry";
+      nodes[currentIndex].link.removeAttribute("aria-current");
+    }
     currentIndex = i;
     var n = nodes[i];
     if (!n) return;
     n.link.className = "vlm-entry vlm-current";
+    n.link.setAttribute("aria-current", "page");
     // Open the chapters above the current entry.
     for (var p = n.parent; p >= 0; p = nodes[p].parent) setExpanded(p, true);
     if (n.link.scrollIntoView) n.link.scrollIntoView({ block: "nearest" });
+  }
+
+  function visible(i) {
+    for (var p = nodes[i].parent; p >= 0; p = nodes[p].parent) if (!isExpanded(p)) return false;
+    return true;
+  }
+
+  function focusNext(from, dir) {
+    for (var i = from + dir; i >= 0 && i < nodes.length; i += dir) {
+      if (visible(i)) { nodes[i].link.focus(); return true; }
+    }
+    return false;
+  }
+
+  // Keys on a link; true when the key was used.
+  function onKey(i, key) {
+    var n = nodes[i];
+    switch (key) {
+      case "ArrowDown": return focusNext(i, 1);
+      case "ArrowUp": return focusNext(i, -1);
+      case "Home": return focusNext(-1, 1);
+      case "End": return focusNext(nodes.length, -1);
+      case "ArrowRight":
+        if (!n.children) return false;
+        if (!isExpanded(i)) setExpanded(i, true); else focusNext(i, 1);
+        return true;
+      case "ArrowLeft":
+        if (n.children && isExpanded(i)) { setExpanded(i, false); return true; }
+        if (n.parent >= 0) { nodes[n.parent].link.focus(); return true; }
+        return false;
+    }
+    return false;
   }
 
   function build() {
     var root = document.getElementById("vlmTree") || document.body.appendChild(document.createElement("ul"));
     root.id = "vlmTree";
     root.className = "vlm-tree";
-    root.setAttribute("role", "tree");
     var lists = [root], parents = [-1];
     for (var i = 0; i < entries.length; i++) {
       var e = entries[i], level = Math.max(0, Math.min(e.level, lists.length - 1));
@@ -64,11 +101,11 @@ var VLMTree = (function () {
       parents.length = level + 1;
       var li = document.createElement("li");
       li.className = "vlm-item vlm-level-" + level + (e.chapter ? " vlm-chapter" : " vlm-leaf");
-      li.setAttribute("role", "treeitem");
       var toggle = document.createElement("button");
       toggle.type = "button";
       toggle.className = "vlm-toggle";
-      toggle.tabIndex = -1;
+      if (e.chapter) toggle.setAttribute("aria-label", e.title);
+      else toggle.hidden = true;
       li.appendChild(toggle);
       var a = document.createElement("a");
       a.className = "vlm-entry";
@@ -81,7 +118,6 @@ var VLMTree = (function () {
       var node = { item: li, link: a, toggle: toggle, children: null, parent: parents[level] };
       if (e.chapter) {
         var ul = document.createElement("ul");
-        ul.setAttribute("role", "group");
         li.appendChild(ul);
         node.children = ul;
         lists.push(ul);
@@ -98,6 +134,7 @@ var VLMTree = (function () {
           return true;
         };
         toggle.onclick = function () { setExpanded(index, !isExpanded(index)); };
+        a.onkeydown = function (ev) { if (onKey(index, ev.key) && ev.preventDefault) ev.preventDefault(); };
       })(i);
       if (e.chapter) setExpanded(i, level === 0);
     }
