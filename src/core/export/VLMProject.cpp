@@ -74,8 +74,9 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
     // pages are built, into a folder no page or document is written to.
     std::optional<TCopyFailure> resourcesFailure;
     std::jthread resources([&] {
-        resourcesFailure = CopyFolderWhole(course_.CourseResourcesDir, pages / "resources", true,
-                                           true, kAttrArchive);
+        if (copyMedia_)
+            resourcesFailure = CopyFolderWhole(course_.CourseResourcesDir, pages / "resources",
+                                               true, true, kAttrArchive);
     });
     for (const auto& entry : project_.Items) {
         const TProjectItem& item = *entry;
@@ -147,7 +148,7 @@ bool TVLMProject::CopyDocument(const TProjectItem& item, const fs::path& outputR
 }
 
 void TVLMProject::CopyLayoutFolder(const fs::path& source, const fs::path& target,
-                                  bool recursive) const {
+                                   bool recursive) const {
     CopyFixedFolder(source, target, recursive);
     if (!TLayoutTexts(CurrentLanguage(), LanguageCode()).FillCopiedFiles(source, target, recursive))
         throw EExportWriteFailed(WriteFailedMessage(target));
