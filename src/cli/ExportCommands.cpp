@@ -15,9 +15,9 @@
 #include "export/ReportProfiles.h"
 #include "export/ScenarioWizard.h"
 #include "export/VLMExplorerCommand.h"
+#include "export/VLMProject.h"
 #include "export/VLMScenarioCommand.h"
 #include "export/VLMScorm11Command.h"
-#include "export/VLMProject.h"
 #include "export/VLMServerCommand.h"
 #include "page/ClassDefinitions.h"
 #include "page/ComponentsManager.h"
@@ -43,7 +43,9 @@ public:
             throw Abort(); // told why; before the course is open, so nothing to close
         const fs::path file = fs::absolute(options.file);
         CheckFirst(file, options.strict);
-        course_.OpenCourse(file);
+        // No export reads a digest: hashing the media again would cost more
+        // than the export itself.
+        course_.OpenCourse(file, TRegisterOnOpen::AsStored);
         ReportOpening(session, course_);
         course_.Tree.SyncToProject(course_.Project);
     }
@@ -63,8 +65,8 @@ private:
     void CheckFirst(const fs::path& file, bool strict) {
         TProject project(session_.prompt);
         project.LoadFromFile(file);
-        const std::vector<TFinding> findings = CheckProject(
-            project, {library_, definitions_.get(), session_.guids, session_.clock});
+        const std::vector<TFinding> findings =
+            CheckProject(project, {library_, definitions_.get(), session_.guids, session_.clock});
         if (findings.empty())
             return;
         const std::string text = FindingsText(findings);

@@ -2,6 +2,8 @@
 
 #include "CliTestSupport.h"
 
+#include <fstream>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -49,6 +51,27 @@ TEST_F(CliExport, DesignsByName) {
     const CliRun green = box.Run(
         {"export", "offline", "c.vlmproject", "-o", "green", "--design", "Orvanta - zielony"});
     EXPECT_EQ(green.code, 0) << green.err;
+}
+
+// An export takes the resource register as stored: a file added to the
+// resources folder is exported but registered (and hashed) only by `open`.
+TEST_F(CliExport, ExportLeavesTheRegisterAsStored) {
+    const fs::path course = box.work / "c";
+    std::ofstream(course / "resources" / "added.png", std::ios::binary) << "PNG";
+    const std::string stored = fs::exists(course / "resources.xml")
+                                   ? ReadAll(course / "resources.xml")
+                                   : std::string("<none>");
+    const CliRun run = box.Run({"export", "offline", "c.vlmproject", "-o", "offline"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(ReadAll(box.work / "offline" / "pages" / "resources" / "added.png"), "PNG");
+    const std::string after = fs::exists(course / "resources.xml")
+                                  ? ReadAll(course / "resources.xml")
+                                  : std::string("<none>");
+    EXPECT_EQ(after, stored);
+
+    const CliRun open = box.Run({"open", "c.vlmproject"});
+    ASSERT_EQ(open.code, 0) << open.err;
+    EXPECT_THAT(ReadAll(course / "resources.xml"), HasSubstr("added.png"));
 }
 
 TEST_F(CliExport, IntoTheCourseFolderIsRefused) {

@@ -13,9 +13,9 @@ TWorkFolder::~TWorkFolder() {
 
 TExportResult PackPackage(const std::filesystem::path& folder,
                           const std::filesystem::path& packageFile, UserPrompt& prompt,
-                          bool replace) {
+                          bool replace, const std::filesystem::path& media) {
     std::string reason;
-    if (PackFolder(folder, packageFile, &reason, replace))
+    if (PackFolder(folder, packageFile, &reason, replace, {{"pages/resources", media}}))
         return TExportResult::Done();
     return ReportFailure(prompt, WriteFailedMessage(packageFile) + " (" + reason + ")");
 }

@@ -5,6 +5,7 @@
 #include "export/ExportResult.h"
 
 #include <filesystem>
+#include <vector>
 
 namespace vlm {
 
@@ -29,8 +30,11 @@ private:
 // archiver's reason included) and makes the run fail.
 // With `replace` the old package's entries are dropped; either way the old
 // package stays until the new one is whole.
+// `media` is the course's resources folder, packed as the folder's
+// pages/resources straight from the course (the pages were built without a
+// copy of it).
 TExportResult PackPackage(const std::filesystem::path& folder,
                           const std::filesystem::path& packageFile, UserPrompt& prompt,
-                          bool replace);
+                          bool replace, const std::filesystem::path& media);
 
 } // namespace vlm

@@ -91,8 +91,9 @@ TExportPagesReport TVLMProject::ExportPages(const fs::path& outputRoot, int temp
     // pages are built, into a folder no page or document is written to.
     std::optional<TCopyFailure> resourcesFailure;
     std::jthread resources([&] {
-        resourcesFailure = CopyFolderWhole(course_.CourseResourcesDir, pages / "resources", true,
-                                           true, kAttrArchive);
+        if (copyMedia_)
+            resourcesFailure = CopyFolderWhole(course_.CourseResourcesDir, pages / "resources",
+                                               true, true, kAttrArchive);
     });
     for (const auto& entry : project_.Items) {
         const TProjectItem& item = *entry;

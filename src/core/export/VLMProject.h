@@ -63,6 +63,9 @@ public:
     // components/api/ and the course's resources/ copied below pages/.
     TExportPagesReport ExportPages(const std::filesystem::path& outputRoot, int templateKind,
                                    const LmsFilter& filter);
+    // Packages add the media to the archive from the course itself; a copy
+    // would only be read back and deleted.
+    void LeaveMediaInCourse() { copyMedia_ = false; }
     // A layout folder of the program (frame set, request page, lexicon...)
     // copied as CopyFixedFolder copies, its texts filled in the course's
     // language (TLayoutTexts). Throws EExportWriteFailed as the copy does.
@@ -107,6 +110,7 @@ private:
     const TProgramPaths& program_;
     const TVLMXConfig& config_;
     TComponentsCollection* components_;
+    bool copyMedia_ = true;
     TSnippetCache snippets_; // the snippet files, read once per run
 };
 

@@ -44,7 +44,9 @@ TExportResult PreparePackageFolders(const fs::path& file, Random& random, UserPr
 
 TVLMScorm11Command::TVLMScorm11Command(const TExportEnvironment& env, Random& random)
     : env_(env), random_(random),
-      project_(env.project, env.course, env.program, env.config, env.components) {}
+      project_(env.project, env.course, env.program, env.config, env.components) {
+    project_.LeaveMediaInCourse();
+}
 
 TExportResult TVLMScorm11Command::Execute(const TScormOptions& options) {
     TProgressCloser closer(env_.progress);
@@ -62,7 +64,7 @@ TExportResult TVLMScorm11Command::Execute(const TScormOptions& options) {
         TWorkFolder work(workDir);
         if (TExportResult r = Assemble(work.Path(), options); !r.Ok())
             return r;
-        return PackPackage(work.Path(), file, env_.prompt, replace);
+        return PackPackage(work.Path(), file, env_.prompt, replace, env_.course.CourseResourcesDir);
     });
 }
 

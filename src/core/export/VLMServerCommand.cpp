@@ -17,7 +17,9 @@ namespace fs = std::filesystem;
 
 TVLMServerCommand::TVLMServerCommand(const TExportEnvironment& env, Random& random, bool exam)
     : env_(env), random_(random), exam_(exam),
-      project_(env.project, env.course, env.program, env.config, env.components) {}
+      project_(env.project, env.course, env.program, env.config, env.components) {
+    project_.LeaveMediaInCourse();
+}
 
 TExportResult TVLMServerCommand::Execute(const TServerOptions& options) {
     TProgressCloser closer(env_.progress);
@@ -34,7 +36,7 @@ TExportResult TVLMServerCommand::Execute(const TServerOptions& options) {
         TWorkFolder work(workDir);
         if (TExportResult r = Assemble(work.Path()); !r.Ok())
             return r;
-        return PackPackage(work.Path(), file, env_.prompt, true);
+        return PackPackage(work.Path(), file, env_.prompt, true, env_.course.CourseResourcesDir);
     });
 }
 

@@ -23,8 +23,9 @@ struct Entry {
     fs::path file;    // empty for folders
 };
 
-// Sorted names keep the archive the same from run to run.
-bool Collect(const fs::path& root, std::vector<Entry>& out, std::string& error) {
+// Every folder and file below root, named `prefix` + its relative path.
+bool Collect(const fs::path& root, std::vector<Entry>& out, std::string& error,
+             const std::string& prefix = {}) {
     std::error_code ec;
     fs::recursive_directory_iterator it(root, fs::directory_options::none, ec), end;
     if (ec) {
@@ -37,7 +38,7 @@ bool Collect(const fs::path& root, std::vector<Entry>& out, std::string& error) 
             return false;
         }
         const fs::file_status status = it->symlink_status(ec);
-        const std::string name = it->path().lexically_relative(root).generic_string();
+        const std::string name = prefix + it->path().lexically_relative(root).generic_string();
         if (name == kRunFolderMarkName) // the working folder's, not the package's
             continue;
         if (fs::is_directory(status))
@@ -45,8 +46,38 @@ bool Collect(const fs::path& root, std::vector<Entry>& out, std::string& error) 
         else if (fs::is_regular_file(status))
             out.push_back({name, it->path()});
     }
-    std::sort(out.begin(), out.end(),
-              [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    return true;
+}
+
+// Sorted names keep the archive the same from run to run; a packed folder's
+// entries win over the working folder's of the same names.
+bool CollectAll(const fs::path& root, const std::vector<TPackedFolder>& folders,
+                std::vector<Entry>& out, std::string& error) {
+    std::vector<Entry> packed;
+    for (const TPackedFolder& f : folders) {
+        packed.push_back({f.name + "/", {}});
+        std::error_code ec;
+        if (fs::is_directory(f.folder, ec) && !Collect(f.folder, packed, error, f.name + "/"))
+            return false;
+    }
+    if (!Collect(root, out, error))
+        return false;
+    const auto byName = [](const Entry& a, const Entry& b) { return a.name < b.name; };
+    std::stable_sort(packed.begin(), packed.end(), byName);
+    std::sort(out.begin(), out.end(), byName);
+    std::vector<Entry> merged;
+    merged.reserve(out.size() + packed.size());
+    std::size_t i = 0, k = 0;
+    while (i < out.size() || k < packed.size()) {
+        if (k == packed.size() || (i < out.size() && out[i].name < packed[k].name)) {
+            merged.push_back(std::move(out[i++]));
+            continue;
+        }
+        if (i < out.size() && out[i].name == packed[k].name)
+            ++i;
+        merged.push_back(std::move(packed[k++]));
+    }
+    out = std::move(merged);
     return true;
 }
 
@@ -68,7 +99,8 @@ bool IsStoredExtension(std::string_view fileName) {
     return std::find(kStored.begin(), kStored.end(), ext) != kStored.end();
 }
 
-bool PackFolder(const fs::path& root, const fs::path& archive, std::string* error, bool replace) {
+bool PackFolder(const fs::path& root, const fs::path& archive, std::string* error, bool replace,
+                const std::vector<TPackedFolder>& folders) {
     std::string reason;
     const auto fail = [&](std::string text) {
         if (error)
@@ -76,7 +108,7 @@ bool PackFolder(const fs::path& root, const fs::path& archive, std::string* erro
         return false;
     };
     std::vector<Entry> entries;
-    if (!Collect(root, entries, reason))
+    if (!CollectAll(root, folders, entries, reason))
         return fail(reason);
     int code = 0;
     // Truncated, never removed first: the archiver writes a temporary file

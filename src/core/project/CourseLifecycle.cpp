@@ -55,7 +55,7 @@ void TCourseLifecycle::CourseTreeChanged(const TCourseTreeChange& change) {
         AutoSaveCourse();
 }
 
-void TCourseLifecycle::OpenResources() {
+void TCourseLifecycle::OpenResources(TRegisterOnOpen mode) {
     // The register is rebuilt from the folder's files on every opening, so a
     // damaged register file loses nothing and a course on read-only media
     // still opens.
@@ -65,6 +65,8 @@ void TCourseLifecycle::OpenResources() {
         Resources.Clear();
     }
     RenamedResources = RenameFilesCp1250CannotName(Paths.CourseResourcesDir);
+    if (mode == TRegisterOnOpen::AsStored)
+        return;
     Resources.Refresh(Paths.CourseResourcesDir, progress_);
     try {
         Resources.Save(Paths.CourseDir / kResourcesFile);
@@ -102,7 +104,7 @@ void TCourseLifecycle::KeepRepairBackup() {
     }
 }
 
-void TCourseLifecycle::OpenCourse(const fs::path& file) {
+void TCourseLifecycle::OpenCourse(const fs::path& file, TRegisterOnOpen resources) {
     if (CourseOpen)
         CloseCourse();
     Paths = TCoursePaths::ForProjectFile(file);
@@ -112,7 +114,7 @@ void TCourseLifecycle::OpenCourse(const fs::path& file) {
         RepairBackup.clear();
         repairPending_ = !FindStructureProblems(Project).empty() || HasCutLastItem(file);
         RemoveKilledSaves(file);
-        OpenResources();
+        OpenResources(resources);
         Tree.IdCounter = Project.MaxItemId();
         Tree.ResetDuplicateQuestion();
         Tree.BuildTree(Project);

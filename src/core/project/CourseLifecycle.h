@@ -17,7 +17,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-#include <vector>
 
 namespace vlm {
 
@@ -48,6 +47,11 @@ struct TCourseHooks {
         chooseTemplate;
     std::function<void(const std::string& caption)> captionChanged;
 };
+
+// What opening a course does with the resource register. The designer and
+// `open` bring it up to date with the folder, hashing new and changed files;
+// exports and checks read no digest, so they take it as stored.
+enum class TRegisterOnOpen { Refresh, AsStored };
 
 class TCourseLifecycle : private TCourseTreeObserver {
 public:
@@ -83,7 +87,8 @@ public:
     // file is reported and throws Abort; no course is open then. A file the
     // tree must repair is copied to RepairBackup before the course is first
     // written over it.
-    void OpenCourse(const std::filesystem::path& file);
+    void OpenCourse(const std::filesystem::path& file,
+                    TRegisterOnOpen resources = TRegisterOnOpen::Refresh);
     // Writes the course when force is set and the tree has nodes. A failed
     // write offers Save As, which asks for a new file first; true when the
     // course was written somewhere.
@@ -106,7 +111,7 @@ private:
     void WriteCurrentFile();
     bool RecoverFailedSave();
     void SaveAsTo(const std::filesystem::path& file);
-    void OpenResources();
+    void OpenResources(TRegisterOnOpen mode);
     void KeepRepairBackup();
     bool repairPending_ = false; // opened from a file the tree repaired; no backup yet
     // Temporary files of saves that a kill stopped halfway.

@@ -20,9 +20,10 @@ namespace vlm {
 namespace {
 
 // Removes every span from the first `open` to the first `close` after it,
-// with every other occurrence of the same span, until none is left.
-std::string RemovePlaceholderSpans(std::string text, const std::string& open,
-                                   const std::string& close) {
+// with every other occurrence of the same span, until none is left: the
+// rule, one rewrite of the page per span.
+std::string RemoveSpansRepeatedly(std::string text, const std::string& open,
+                                  const std::string& close) {
     for (;;) {
         const std::size_t start = text.find(open);
         if (start == std::string::npos)
@@ -33,6 +34,56 @@ std::string RemovePlaceholderSpans(std::string text, const std::string& open,
         text = ReplaceEvery(text, text.substr(start, end + close.size() - start), "");
     }
 }
+
+// Whether `token` occurs across position `at` of `text` (starting before it
+// and ending after it).
+bool TokenAcross(const std::string& text, std::size_t at, const std::string& token) {
+    const std::size_t from = at >= token.size() - 1 ? at - (token.size() - 1) : 0;
+    for (std::size_t p = text.find(token, from); p != std::string::npos && p < at;
+         p = text.find(token, p + 1))
+        if (p + token.size() > at)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::string RemovePlaceholderSpans(std::string text, const std::string& open,
+                                   const std::string& close) {
+    // One copy, spans taken left to right. That is what the repeated rule
+    // gives unless a span holds another `open` (then a removal elsewhere can
+    // pair the tokens differently) or a removal joins the halves of a token;
+    // those pages take the rule itself.
+    std::string out;
+    std::size_t from = 0;
+    std::vector<std::size_t> joins;
+    for (;;) {
+        const std::size_t start = text.find(open, from);
+        if (start == std::string::npos)
+            break;
+        const std::size_t end = text.find(close, start + open.size());
+        if (end == std::string::npos)
+            break;
+        const std::size_t after = end + close.size();
+        const std::size_t inner = text.find(open, start + 1);
+        if (inner != std::string::npos && inner < after)
+            return RemoveSpansRepeatedly(std::move(text), open, close);
+        if (out.empty())
+            out.reserve(text.size());
+        out.append(text, from, start - from);
+        joins.push_back(out.size());
+        from = after;
+    }
+    if (joins.empty())
+        return text;
+    out.append(text, from);
+    for (const std::size_t at : joins)
+        if (TokenAcross(out, at, open) || TokenAcross(out, at, close))
+            return RemoveSpansRepeatedly(std::move(text), open, close);
+    return out;
+}
+
+namespace {
 
 const std::string kHtmlBody = "<!-- html:body //-->";
 const std::string kBodyScript = "<!-- jscript:body //-->";
@@ -65,25 +116,41 @@ std::string LexiconKeyArgument(const std::string& key) {
 
 } // namespace
 
-std::string ReplaceFirstNoCase(const std::string& text, const std::string& pattern,
-                               const std::string& replacement) {
+void ReplaceFirstNoCaseIn(std::string& text, const std::string& pattern,
+                          const std::string& replacement) {
     const std::size_t at = FindTextAscii(text, pattern, 0);
-    if (at == std::string::npos)
-        return text;
-    return text.substr(0, at) + replacement + text.substr(at + pattern.size());
+    if (at != std::string::npos)
+        text.replace(at, pattern.size(), replacement);
 }
 
-std::string ReplaceAllNoCase(const std::string& text, const std::string& pattern,
-                             const std::string& replacement) {
+void ReplaceAllNoCaseIn(std::string& text, const std::string& pattern,
+                        const std::string& replacement) {
+    std::size_t at = FindTextAscii(text, pattern, 0);
+    if (at == std::string::npos)
+        return;
     std::string out;
+    out.reserve(text.size());
     std::size_t from = 0;
-    for (std::size_t at = FindTextAscii(text, pattern, 0); at != std::string::npos;
-         at = FindTextAscii(text, pattern, from)) {
+    for (; at != std::string::npos; at = FindTextAscii(text, pattern, from)) {
         out.append(text, from, at - from);
         out += replacement;
         from = at + pattern.size();
     }
     out.append(text, from);
+    text = std::move(out);
+}
+
+std::string ReplaceFirstNoCase(const std::string& text, const std::string& pattern,
+                               const std::string& replacement) {
+    std::string out = text;
+    ReplaceFirstNoCaseIn(out, pattern, replacement);
+    return out;
+}
+
+std::string ReplaceAllNoCase(const std::string& text, const std::string& pattern,
+                             const std::string& replacement) {
+    std::string out = text;
+    ReplaceAllNoCaseIn(out, pattern, replacement);
     return out;
 }
 
@@ -134,9 +201,9 @@ void THTMLTemplate::BuildPage(const fs::path& pageFile) {
             Collect(*child);
         }
     }
-    content_ = ReplaceFirstNoCase(content_, kHtmlBody, bodyHtml_);
-    content_ = ReplaceFirstNoCase(content_, kBodyScript, bodyScript_);
-    content_ = ReplaceFirstNoCase(content_, kHeadScript, headScript_);
+    ReplaceFirstNoCaseIn(content_, kHtmlBody, bodyHtml_);
+    ReplaceFirstNoCaseIn(content_, kBodyScript, bodyScript_);
+    ReplaceFirstNoCaseIn(content_, kHeadScript, headScript_);
     ApplyModeReplacements();
 }
 
@@ -151,8 +218,8 @@ void THTMLTemplate::BuildElement(const TjanXMLNode* element) {
     if (!components_ || !components_->FindByName(element->Name()))
         return;
     Collect(*element);
-    content_ = ReplaceFirstNoCase(content_, kBodyScript, bodyScript_);
-    content_ = ReplaceFirstNoCase(content_, kHeadScript, headScript_);
+    ReplaceFirstNoCaseIn(content_, kBodyScript, bodyScript_);
+    ReplaceFirstNoCaseIn(content_, kHeadScript, headScript_);
     ApplyModeReplacements();
 }
 
@@ -204,18 +271,19 @@ void THTMLTemplate::ApplyModeReplacements() {
     }
     for (const auto& step : steps)
         // Only the resources folder is put in at every place.
-        content_ = step.placeholder == &kResources
-                       ? ReplaceAllNoCase(content_, *step.placeholder, step.value)
-                       : ReplaceFirstNoCase(content_, *step.placeholder, step.value);
-    content_ = ReplaceAllNoCase(content_, kPageIndex, std::to_string(pageIndex_));
+        if (step.placeholder == &kResources)
+            ReplaceAllNoCaseIn(content_, *step.placeholder, step.value);
+        else
+            ReplaceFirstNoCaseIn(content_, *step.placeholder, step.value);
+    ReplaceAllNoCaseIn(content_, kPageIndex, std::to_string(pageIndex_));
 }
 
 void THTMLTemplate::SetApiPath(const std::string& path) {
-    content_ = ReplaceAllNoCase(content_, kApiPath, path);
+    ReplaceAllNoCaseIn(content_, kApiPath, path);
 }
 
 void THTMLTemplate::SetCommonPath(const std::string& path) {
-    content_ = ReplaceAllNoCase(content_, kCommonPath, path);
+    ReplaceAllNoCaseIn(content_, kCommonPath, path);
 }
 
 void THTMLTemplate::CleanUp() {

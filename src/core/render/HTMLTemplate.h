@@ -99,5 +99,15 @@ std::string ReplaceFirstNoCase(const std::string& text, const std::string& patte
                                const std::string& replacement);
 std::string ReplaceAllNoCase(const std::string& text, const std::string& pattern,
                              const std::string& replacement);
+// The same on the text itself: no copy when the pattern does not occur.
+void ReplaceFirstNoCaseIn(std::string& text, const std::string& pattern,
+                          const std::string& replacement);
+void ReplaceAllNoCaseIn(std::string& text, const std::string& pattern,
+                        const std::string& replacement);
+
+// Removes every span from the first `open` to the first `close` after it,
+// with every other occurrence of the same span, until none is left.
+std::string RemovePlaceholderSpans(std::string text, const std::string& open,
+                                   const std::string& close);
 
 } // namespace vlm

@@ -3,6 +3,7 @@
 #include <openssl/evp.h>
 #include <openssl/provider.h>
 
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -37,9 +38,16 @@ struct ContextFree {
     void operator()(EVP_MD_CTX* c) const { EVP_MD_CTX_free(c); }
 };
 
+std::atomic<std::uint64_t> digestsComputed{0};
+
 } // namespace
 
+std::uint64_t FileDigestsComputed() {
+    return digestsComputed.load(std::memory_order_relaxed);
+}
+
 bool FileDigest(const std::filesystem::path& path, std::string& digest) {
+    digestsComputed.fetch_add(1, std::memory_order_relaxed);
     const EVP_MD* md = Ripemd160();
     if (!md)
         return false;

@@ -41,3 +41,36 @@ TEST(AsciiText, TrimsControlsAndSpaces) {
 
 } // namespace
 } // namespace vlm
+
+namespace vlm {
+
+// The search jumps between candidate first bytes of either case; it must
+// find what a byte-by-byte comparison finds.
+TEST(AsciiText, FindAgreesWithAPlainSearchOnRandomText) {
+    auto plain = [](const std::string& text, const std::string& pattern, std::size_t from) {
+        if (pattern.empty() || pattern.size() > text.size())
+            return std::string::npos;
+        for (std::size_t i = from; i + pattern.size() <= text.size(); ++i)
+            if (SameTextAscii(std::string_view(text).substr(i, pattern.size()), pattern))
+                return i;
+        return std::string::npos;
+    };
+    const std::string alphabet = "aAbB<!-\xE9";
+    unsigned state = 12345;
+    auto next = [&] {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) & 0x7fff;
+    };
+    for (int round = 0; round < 4000; ++round) {
+        std::string text, pattern;
+        for (unsigned n = next() % 24; n > 0; --n)
+            text += alphabet[next() % alphabet.size()];
+        for (unsigned n = 1 + next() % 3; n > 0; --n)
+            pattern += alphabet[next() % alphabet.size()];
+        const std::size_t from = next() % (text.size() + 2);
+        ASSERT_EQ(FindTextAscii(text, pattern, from), plain(text, pattern, from))
+            << text << " / " << pattern << " from " << from;
+    }
+}
+
+} // namespace vlm

@@ -76,6 +76,51 @@ TEST(ZipPackageTest, FoldersFilesSeparatorsAndStoredMedia) {
     EXPECT_EQ(entries.at("pages/pic.JPG").data, text);
 }
 
+// A packed folder goes in as if copied below the root: same names, same
+// order, its files over the root's, stored media stay stored.
+TEST(ZipPackageTest, PackedFoldersAreAddedAsIfCopied) {
+    ScratchFolder dir;
+    const fs::path root = dir / "root";
+    fs::create_directories(root / "pages" / "resources");
+    WriteFileBytes(root / "pages" / "resources" / "old.txt", "root's");
+    WriteFileBytes(root / "pages" / "resources" / "kept.txt", "kept");
+    WriteFileBytes(root / "pages" / "z.html", "z");
+    const fs::path media = dir / "course" / "resources";
+    fs::create_directories(media / "sub");
+    WriteFileBytes(media / "old.txt", "course's");
+    WriteFileBytes(media / "clip.mp4", "MP4");
+    WriteFileBytes(media / "sub" / "a.txt", "a");
+    std::string reason;
+    ASSERT_TRUE(PackFolder(root, dir / "a.zip", &reason, false, {{"pages/resources", media}}))
+        << reason;
+    // The same archive from a copy of the folder.
+    fs::copy(media, root / "pages" / "resources",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    ASSERT_TRUE(PackFolder(root, dir / "b.zip", &reason)) << reason;
+    const auto packed = ReadZip(dir / "a.zip");
+    const auto copied = ReadZip(dir / "b.zip");
+    std::vector<std::string> names, copiedNames;
+    for (const auto& [name, entry] : packed)
+        names.push_back(name);
+    for (const auto& [name, entry] : copied)
+        copiedNames.push_back(name);
+    EXPECT_EQ(names, copiedNames);
+    EXPECT_EQ(names, (std::vector<std::string>{
+                         "pages/", "pages/resources/", "pages/resources/clip.mp4",
+                         "pages/resources/kept.txt", "pages/resources/old.txt",
+                         "pages/resources/sub/", "pages/resources/sub/a.txt", "pages/z.html"}));
+    EXPECT_EQ(packed.at("pages/resources/old.txt").data, "course's");
+    EXPECT_EQ(packed.at("pages/resources/clip.mp4").method, ZIP_CM_STORE);
+
+    // A course without a resources folder packs the empty folder a copy makes.
+    const fs::path bare = dir / "bare";
+    fs::create_directories(bare / "pages");
+    ASSERT_TRUE(
+        PackFolder(bare, dir / "c.zip", &reason, false, {{"pages/resources", dir / "missing"}}))
+        << reason;
+    EXPECT_EQ(ReadZip(dir / "c.zip").count("pages/resources/"), 1u);
+}
+
 TEST(ZipPackageTest, AddingToAnExistingArchiveReplacesSameNames) {
     ScratchFolder dir;
     fs::create_directories(dir / "one" / "sub");
@@ -210,10 +255,10 @@ TEST(PackageTest, ScormPackageHoldsTheTreeAndNoWorkingFolderRemains) {
         EXPECT_EQ(name.find("_page.xml"), std::string::npos) << name;
     }
     // UTF-8 for the LMSs, the manifest and lom.xml alike.
-    EXPECT_TRUE(entries.at("imsmanifest.xml").data.starts_with(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
-    EXPECT_TRUE(entries.at("lom.xml").data.starts_with(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_TRUE(entries.at("imsmanifest.xml")
+                    .data.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_TRUE(
+        entries.at("lom.xml").data.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
     EXPECT_NE(entries.at("imsmanifest.xml").data.find("ims_cp_rootv1p1.xsd"), std::string::npos);
     const std::string page = entries.at("pages/p00002/_page.html").data;
     EXPECT_EQ(page.find("jscript:LMSManager"), std::string::npos);

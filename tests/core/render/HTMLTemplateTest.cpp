@@ -1,12 +1,14 @@
 #include "render/HTMLTemplate.h"
 
 #include "common/FileWrite.h"
+#include "common/StringRoutines.h"
 #include "common/StringTools.h"
 #include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 namespace fs = std::filesystem;
 using namespace vlm;
@@ -262,5 +264,48 @@ TEST(TemplateCleanUp, RandomTextsLoseEveryMacroSpan) {
         EXPECT_TRUE(open == std::string::npos || out.find("]*", open + 2) == std::string::npos)
             << text << " -> " << out;
         EXPECT_LE(out.size(), text.size());
+    }
+}
+
+namespace {
+
+// The removal rule as written: the first span, with every copy of it, then again.
+std::string RemoveSpansByTheRule(std::string text, const std::string& open,
+                                 const std::string& close) {
+    for (;;) {
+        const std::size_t start = text.find(open);
+        if (start == std::string::npos)
+            return text;
+        const std::size_t end = text.find(close, start + open.size());
+        if (end == std::string::npos)
+            return text;
+        text = ReplaceEvery(text, text.substr(start, end + close.size() - start), "");
+    }
+}
+
+} // namespace
+
+TEST(HTMLTemplate, LeftoverSpansGoAsTheRepeatedRuleRemovesThem) {
+    EXPECT_EQ(RemovePlaceholderSpans("a<!-- x //-->b<!-- y //-->c", "<!--", "//-->"), "abc");
+    // A removal that joins a new token, and a span holding another opening.
+    EXPECT_EQ(RemovePlaceholderSpans("<!<!--a//-->-- b //-->z", "<!--", "//-->"), "z");
+    EXPECT_EQ(RemovePlaceholderSpans("A<!--x//-->B<!--y<!--x//-->z//-->", "<!--", "//-->"), "AB");
+    // Pieces of tokens, so that random pages hold tokens, their halves and joins.
+    const std::vector<std::string> pieces = {"<!--", "//-->", "<!", "--", "//", "-->", "x",
+                                             "*[",   "]*",    "*",  "[",  "]",  "-"};
+    unsigned state = 2024;
+    auto next = [&] {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) & 0x7fff;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        for (unsigned n = next() % 16; n > 0; --n)
+            text += pieces[next() % pieces.size()];
+        ASSERT_EQ(RemovePlaceholderSpans(text, "<!--", "//-->"),
+                  RemoveSpansByTheRule(text, "<!--", "//-->"))
+            << text;
+        ASSERT_EQ(RemovePlaceholderSpans(text, "*[", "]*"), RemoveSpansByTheRule(text, "*[", "]*"))
+            << text;
     }
 }
