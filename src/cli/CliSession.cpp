@@ -36,8 +36,13 @@ std::string CourseText(const TCliOutput& output, const std::string& utf8) {
             return b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
         };
         const std::size_t a = length(utf8, i), b = length(back, j);
-        if (utf8.compare(i, a, back, j, b) != 0 && lost.find(utf8.substr(i, a)) == std::string::npos)
-            lost += (lost.empty() ? "" : " ") + utf8.substr(i, a);
+        if (utf8.compare(i, a, back, j, b) != 0 &&
+            lost.find(utf8.substr(i, a)) == std::string::npos) {
+            // Appended piece by piece: GCC 12 warns falsely on "literal" + string.
+            if (!lost.empty())
+                lost += ' ';
+            lost.append(utf8, i, a);
+        }
         i += a;
         j += b;
     }

@@ -41,10 +41,17 @@ void ReportOpening(TCliSession& session, const TCourseLifecycle& course) {
                     "The course keeps file names in the Windows-1250 code page: the resource "
                     "%s was renamed %s.",
                     "\x01"));
+        // Quoted by appending: GCC 12 warns falsely on "literal" + string.
+        const auto quoted = [](const std::string& text) {
+            std::string out(1, '"');
+            out += text;
+            out += '"';
+            return out;
+        };
         if (const std::size_t at = message.find('\x01'); at != std::string::npos)
-            message.replace(at, 1, "\"" + file.from.filename().string() + "\"");
+            message.replace(at, 1, quoted(file.from.filename().string()));
         if (const std::size_t at = message.find("%s"); at != std::string::npos)
-            message.replace(at, 2, "\"" + Cp1250ToUtf8(file.to) + "\"");
+            message.replace(at, 2, quoted(Cp1250ToUtf8(file.to)));
         session.output.Warning(message);
     }
 }

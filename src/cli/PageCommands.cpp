@@ -256,8 +256,9 @@ int TPageCommands::Run(TCliSession& session) const {
             if (!element)
                 return kExitFailed;
             if (size) {
-                element->SetAttribute("width", std::to_string(size->first));
-                element->SetAttribute("height", std::to_string(size->second));
+                const auto [width, height] = size.value();
+                element->SetAttribute("width", std::to_string(width));
+                element->SetAttribute("height", std::to_string(height));
             }
             for (const auto& [name, value] : values)
                 element->SetAttribute(name, value);
