@@ -14,16 +14,7 @@ namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-// A course made from a shipped template, as an author starts one.
-class CliExport : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const CliRun made =
-            box.Run({"new", "--template", "02_short", "--lang", "EN", "c.vlmproject"});
-        ASSERT_EQ(made.code, 0) << made.err;
-    }
-    CliSandbox box;
-};
+using CliExport = ShortCourseTest;
 
 TEST_F(CliExport, OfflineFolderAndItsConfirmation) {
     const CliRun run = box.Run({"export", "offline", "c.vlmproject", "-o", "offline"});

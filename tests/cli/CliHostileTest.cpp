@@ -26,12 +26,10 @@ const Target kTargets[] = {{"offline", "out"},    {"aicc", "out"},     {"scorm",
                            {"server", "out.zip"}, {"exam", "out.zip"}, {"scenario", "out.rtf"},
                            {"media", "out"}};
 
-class CliHostile : public ::testing::Test {
+class CliHostile : public ShortCourseTest {
 protected:
     void SetUp() override {
-        const CliRun made =
-            box.Run({"new", "--template", "02_short", "--lang", "EN", "c.vlmproject"});
-        ASSERT_EQ(made.code, 0) << made.err;
+        ShortCourseTest::SetUp();
         course = box.work / "c";
     }
     CliRun Export(const Target& target, const std::string& output) {
@@ -60,7 +58,6 @@ protected:
                 return true;
         return false;
     }
-    CliSandbox box;
     fs::path course;
 };
 

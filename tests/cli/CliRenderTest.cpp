@@ -19,15 +19,7 @@ bool White(QRgb c) {
     return qRed(c) > 245 && qGreen(c) > 245 && qBlue(c) > 245;
 }
 
-class CliRender : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const CliRun made =
-            box.Run({"new", "--template", "02_short", "--lang", "EN", "c.vlmproject"});
-        ASSERT_EQ(made.code, 0) << made.err;
-    }
-    CliSandbox box;
-};
+using CliRender = ShortCourseTest;
 
 // The title page of the bundled short course: its blue banner across the
 // top, its blue button at 40,400 (200 by 44) and white page between.

@@ -2,6 +2,8 @@
 // Runs the real vellumar-cli and keeps what it printed; a program folder
 // that links the data folder with a config.ini of the test's own language.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <map>
 #include <string>
@@ -39,6 +41,18 @@ public:
     std::filesystem::path root;
     std::filesystem::path programDir;
     std::filesystem::path work;
+};
+
+// A course "c.vlmproject" made from the shipped short template in English,
+// as an author starts one.
+class ShortCourseTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const CliRun made =
+            box.Run({"new", "--template", "02_short", "--lang", "EN", "c.vlmproject"});
+        ASSERT_EQ(made.code, 0) << made.err;
+    }
+    CliSandbox box;
 };
 
 // The language file's message for a key in English (UTF-8), "%s" replaced.
