@@ -66,6 +66,7 @@ int Fail(TCliSession& session, const std::string& key, const std::string& argume
     return kExitFailed;
 }
 
+#ifdef VLM_HAVE_RENDERER
 const TjanXMLNode* FindElement(const TjanXMLNode& document, const std::string& name) {
     for (const auto& child : document.Children()) {
         std::string value;
@@ -83,6 +84,7 @@ int IntAttribute(const TjanXMLNode& node, const char* name, int fallback) {
     const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
     return r.ec == std::errc() && value > 0 ? value : fallback;
 }
+#endif
 
 } // namespace
 
