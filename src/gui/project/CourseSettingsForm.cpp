@@ -1,5 +1,6 @@
 #include "project/CourseSettingsForm.h"
 
+#include "common/DialogButtons.h"
 #include "common/QtText.h"
 #include "common/WindowTranslation.h"
 
@@ -48,21 +49,10 @@ TcourseSettingsForm::TcourseSettingsForm(const TCourseSettings& values, const TL
     form->addRow(Caption("lbDescription", description_, this), description_);
     form->addRow(Caption("lbResolution", resolution_, this), resolution_);
 
-    auto* ok = new QPushButton(this);
-    ok->setObjectName("btnOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(this);
-    cancel->setObjectName("btnCancel");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
+    const TDialogButtons buttons = MakeDialogButtons(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(460, 300);
     TranslateWindow(*this, lang);
 }

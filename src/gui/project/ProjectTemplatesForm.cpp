@@ -1,5 +1,6 @@
 #include "project/ProjectTemplatesForm.h"
 
+#include "common/DialogButtons.h"
 #include "common/QtText.h"
 #include "common/WindowTranslation.h"
 
@@ -31,27 +32,18 @@ TfrmProjectTemplates::TfrmProjectTemplates(const std::vector<TProjectTemplateIte
     if (list_->count() > 0)
         list_->setCurrentRow(0);
 
-    auto* ok = new QPushButton(this);
-    ok->setObjectName("btnOk");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(this);
-    cancel->setObjectName("btnCancel");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const TDialogButtons buttons = MakeDialogButtons(*this);
+    QPushButton* ok = buttons.ok;
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     // OK needs a template to take.
     const auto updateOk = [this, ok] { ok->setEnabled(list_->currentItem() != nullptr); };
     connect(list_, &QListWidget::currentItemChanged, this, updateOk);
     updateOk();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(info);
     layout->addWidget(list_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(520, 360);
     TranslateWindow(*this, lang);
 }
